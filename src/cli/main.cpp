@@ -1,0 +1,110 @@
+// brelosta-cli: the program's conversions and window behaviour without a
+// window, for scripts and terminals.
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/script_driver.hpp"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(Uso: brelosta-cli ORDEN [OPCIONES]
+
+Convierte coordenadas geodésicas sin abrir la ventana del programa.
+
+Órdenes:
+  script    ejecuta un guion de acciones sobre la ventana (sin mostrarla)
+
+Use «brelosta-cli ORDEN --help» para ver las opciones de cada orden.
+)";
+
+constexpr std::string_view kScriptUsage =
+    R"(Uso: brelosta-cli script [--workdir CARPETA] [--number-format point|comma] GUION
+
+Arranca el programa sin ventana (con los catálogos datum.txt y elipsoide.txt
+de la carpeta de trabajo) y ejecuta el GUION línea por línea ("-" = entrada
+estándar). Se ignoran las líneas vacías y las que empiezan con "#".
+
+Acciones:
+  set NOMBRE TEXTO      escribe el texto de una casilla o el título de un control
+  select NOMBRE TEXTO   elige en la lista NOMBRE la entrada TEXTO (con su reacción)
+  index NOMBRE N        elige la entrada N (desde 0) de la lista NOMBRE
+  value NOMBRE 0|1      marca o desmarca una casilla o un menú, sin reacción
+  click NOMBRE          lo que hace un clic del usuario en el control
+  answer yes|no         respuesta al próximo mensaje de Sí/No
+  file [RUTA]           lo que devuelve el próximo diálogo de archivo (sin RUTA: cancelado)
+  print NOMBRE...       una línea NOMBRE=valor por control
+  state NOMBRE          visibilidad, habilitación, marca, índice, ancho y posición
+  entries NOMBRE        las entradas de una lista, una por línea
+
+Los controles de las otras ventanas llevan el nombre de su ventana:
+Progreso.ProgressBar1, Preview.List1, About.Command1. Cada mensaje que el
+programa muestra se escribe como "message ICONO TÍTULO: TEXTO".
+
+Opciones:
+  --workdir CARPETA        carpeta de trabajo (por omisión, la actual)
+  --number-format point    números con punto decimal (por omisión)
+  --number-format comma    números con coma decimal y punto de miles
+
+Código de salida: 0, o 2 si una línea tiene una acción o un control desconocido.
+)";
+
+int scriptCommand(const std::vector<std::string_view>& args) {
+  brelosta::ScriptOptions options;
+  options.workingFolder = std::filesystem::current_path();
+  std::string_view scriptPath;
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    const std::string_view arg = args[k];
+    const bool hasNext = k + 1 < args.size();
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kScriptUsage;
+      return 0;
+    }
+    if (arg == "--workdir" && hasNext) {
+      options.workingFolder = std::filesystem::path(std::string(args[++k]));
+    } else if (arg == "--number-format" && hasNext) {
+      const std::string_view format = args[++k];
+      if (format == "point") options.numberFormat = brelosta::NumberFormat::point();
+      else if (format == "comma") options.numberFormat = brelosta::NumberFormat::comma();
+      else {
+        std::cerr << "formato de números desconocido: " << format << " (point o comma)\n";
+        return 2;
+      }
+    } else if (scriptPath.empty() && (arg == "-" || !arg.starts_with("--"))) {
+      scriptPath = arg;
+    } else {
+      std::cerr << "opción desconocida: " << arg << "\n" << kScriptUsage;
+      return 2;
+    }
+  }
+  if (scriptPath.empty()) {
+    std::cerr << kScriptUsage;
+    return 2;
+  }
+  if (scriptPath == "-") return brelosta::runScript(std::cin, std::cout, std::cerr, options);
+  std::ifstream script{std::string(scriptPath)};
+  if (!script) {
+    std::cerr << "no se pudo abrir el guion: " << scriptPath << '\n';
+    return 2;
+  }
+  return brelosta::runScript(script, std::cout, std::cerr, options);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    std::cout << kUsage;
+    return args.empty() ? 2 : 0;
+  }
+  const std::vector<std::string_view> rest(args.begin() + 1, args.end());
+  if (args[0] == "script") return scriptCommand(rest);
+  std::cerr << "orden desconocida: " << args[0] << "\n" << kUsage;
+  return 2;
+}

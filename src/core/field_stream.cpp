@@ -1,0 +1,47 @@
+#include "core/field_stream.hpp"
+
+#include "core/number_reading.hpp"
+
+namespace brelosta {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+void splitFields(std::string_view line, std::vector<Field>& fields) {
+  fields.clear();
+  if (trimmed(line).empty()) return;
+  std::size_t i = 0;
+  while (true) {
+    while (i < line.size() && isBlank(line[i])) ++i;
+    Field field;
+    if (i < line.size() && line[i] == '"') {
+      const std::size_t close = line.find('"', i + 1);
+      const std::size_t end = close == std::string_view::npos ? line.size() : close;
+      field.type = Field::Type::Text;
+      field.text = line.substr(i + 1, end - i - 1);
+      i = std::min(line.find(',', end), line.size());
+    } else {
+      const std::size_t comma = std::min(line.find(',', i), line.size());
+      field.text = trimmed(line.substr(i, comma - i));
+      if (!field.text.empty()) {
+        const auto number = plainNumber(field.text);
+        field.type = number ? Field::Type::Number : Field::Type::Text;
+        field.number = number.value_or(0.0);
+      }
+      i = comma;
+    }
+    fields.push_back(field);
+    if (i >= line.size()) return;
+    ++i;  // past the comma
+  }
+}
+
+}  // namespace brelosta

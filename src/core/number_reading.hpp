@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "core/number_format.hpp"
+
+namespace brelosta {
+
+// The lenient value: the longest leading number of the text (blanks skipped,
+// optional sign, digits with a point or the format's decimal mark, optional
+// exponent), 0 when there is none. It never fails; a number too large for a
+// double reads as an infinity of its sign. Presence, zero, range and sign tests
+// use it.
+double lenientValue(std::string_view text, NumberFormat format);
+
+// The strict value: the whole text (surrounding blanks allowed) must be one
+// finite number written in the format: optional sign, digits grouped by the
+// format's separator in threes left of the decimal mark (or not grouped at all),
+// the format's decimal mark, optional exponent. Anything else, including an
+// empty text, "nan", "inf" and hexadecimal, is not a number. The values that
+// enter the formulas use it.
+std::optional<double> strictValue(std::string_view text, NumberFormat format);
+
+// A number as file fields and catalogues write it: the whole text is an
+// optional sign, digits with a point as decimal mark and an optional exponent.
+std::optional<double> plainNumber(std::string_view text);
+
+}  // namespace brelosta

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brelosta {
+
+// The whole content of a file, or nothing when it cannot be opened or read.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+
+// A text file as UTF-8: Windows-1252 as the program's peers write it (or
+// UTF-8 when it was saved so).
+std::optional<std::string> readTextFile(const std::filesystem::path& path);
+
+// Walks the lines of a text, without copying: a line ends at CR LF, at LF
+// alone (files saved on other systems) or at CR alone; the line end is not
+// part of the line, and a last line without a line end counts as a line.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : text_(text) {}
+  bool next(std::string_view& line);
+
+ private:
+  std::string_view text_;
+  std::size_t position_ = 0;
+};
+
+std::vector<std::string_view> splitLines(std::string_view text);
+
+// Writes a file so that nothing is lost on failure: the bytes go to a new
+// file beside the target, which replaces the target only when commit()
+// succeeds. Destroying an uncommitted writer removes the new file and leaves
+// an existing target untouched.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(std::filesystem::path target);
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+  ~AtomicFileWriter();
+
+  bool ok() const { return file_ != nullptr && !failed_; }
+  void write(std::string_view bytes);
+  bool commit();
+
+ private:
+  std::filesystem::path target_;
+  std::filesystem::path temporary_;
+  std::FILE* file_ = nullptr;
+  bool failed_ = false;
+};
+
+// Writes UTF-8 lines as a Windows-1252 file with CR LF line ends, atomically.
+bool writeTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+}  // namespace brelosta

@@ -1,0 +1,98 @@
+#include "geodesy/catalogues.hpp"
+
+#include "core/field_stream.hpp"
+#include "core/text_file.hpp"
+
+namespace brelosta {
+namespace {
+
+constexpr std::size_t kDatumFields = 13;
+constexpr std::size_t kEllipsoidFields = 4;
+
+CatalogueKey keyOf(const Field& field) {
+  return field.isNumber() ? CatalogueKey{true, field.number, std::string(field.text)}
+                          : CatalogueKey{false, 0.0, std::string(field.text)};
+}
+
+// A numeric field of a catalogue line: a number, or nothing written (0).
+bool readNumber(const Field& field, double& value) {
+  if (field.type == Field::Type::Text) return false;
+  value = field.number;
+  return true;
+}
+
+std::optional<Datum> parseDatum(std::string_view line, std::vector<Field>& fields) {
+  splitFields(line, fields);
+  if (fields.size() != kDatumFields) return std::nullopt;
+  Datum datum;
+  datum.name = fields[0].text;
+  datum.ellipsoidKey = keyOf(fields[1]);
+  datum.parameterCode = fields[2].text;
+  for (std::size_t k = 0; k < datum.parameters.size(); ++k)
+    if (!readNumber(fields[3 + k], datum.parameters[k])) return std::nullopt;
+  return datum;
+}
+
+std::optional<Ellipsoid> parseEllipsoid(std::string_view line, std::vector<Field>& fields) {
+  splitFields(line, fields);
+  if (fields.size() != kEllipsoidFields || fields[0].empty()) return std::nullopt;
+  Ellipsoid ellipsoid;
+  ellipsoid.key = keyOf(fields[0]);
+  ellipsoid.name = fields[1].text;
+  if (!readNumber(fields[2], ellipsoid.semiMajorAxis) || !readNumber(fields[3], ellipsoid.inverseFlattening))
+    return std::nullopt;
+  return ellipsoid;
+}
+
+}  // namespace
+
+std::string_view catalogueFailureMessage(CatalogueFailure failure) {
+  switch (failure) {
+    case CatalogueFailure::DatumFileMissing:
+      return "No se encontró datum.txt";
+    case CatalogueFailure::DatumFileMalformed:
+      return "Error en el archivo datum.txt";
+    case CatalogueFailure::EllipsoidFileFailed:
+      return "Error en el archivo elipsoide.txt";
+  }
+  return {};
+}
+
+std::variant<Catalogues, CatalogueFailure> readCatalogues(const std::filesystem::path& folder) {
+  Catalogues catalogues;
+  std::vector<Field> fields;
+
+  const auto datumText = readTextFile(folder / "datum.txt");
+  if (!datumText) return CatalogueFailure::DatumFileMissing;
+  const auto datumLines = splitLines(*datumText);
+  if (datumLines.size() > kMaxDatumLines) return CatalogueFailure::DatumFileMalformed;
+  for (std::string_view line : datumLines) {
+    if (!line.starts_with('"')) {
+      catalogues.datums.emplace_back();
+      continue;
+    }
+    auto datum = parseDatum(line, fields);
+    if (!datum) return CatalogueFailure::DatumFileMalformed;
+    catalogues.datums.push_back(std::move(datum));
+  }
+
+  const auto ellipsoidText = readTextFile(folder / "elipsoide.txt");
+  if (!ellipsoidText) return CatalogueFailure::EllipsoidFileFailed;
+  const auto ellipsoidLines = splitLines(*ellipsoidText);
+  if (ellipsoidLines.size() > kMaxEllipsoids) return CatalogueFailure::EllipsoidFileFailed;
+  for (std::string_view line : ellipsoidLines) {
+    auto ellipsoid = parseEllipsoid(line, fields);
+    if (!ellipsoid) return CatalogueFailure::EllipsoidFileFailed;
+    catalogues.ellipsoids.push_back(std::move(ellipsoid));
+  }
+  return catalogues;
+}
+
+const Ellipsoid* ellipsoidOf(const EllipsoidCatalogue& ellipsoids, const CatalogueKey& key) {
+  const Ellipsoid* match = nullptr;
+  for (const auto& ellipsoid : ellipsoids)
+    if (ellipsoid && ellipsoid->key == key) match = &*ellipsoid;
+  return match;
+}
+
+}  // namespace brelosta

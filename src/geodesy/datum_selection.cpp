@@ -1,0 +1,7 @@
+#include "geodesy/datum_selection.hpp"
+
+namespace brelosta {
+
+void datumSelected(App& /*app*/, Side /*side*/) {}
+
+}  // namespace brelosta

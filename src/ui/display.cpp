@@ -1,0 +1,7 @@
+#include "ui/display.hpp"
+
+namespace brelosta {
+
+void angleFormatSelected(App& /*app*/, Side /*side*/) {}
+
+}  // namespace brelosta

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace brelosta {
+
+// Thrown to end the running command: after a refusal was shown, or
+// silently (an empty point field).
+struct CommandEnded {};
+
+// A run-time failure inside a command (a text that is not a number where a
+// number is read, a non-finite arithmetic result, a file error): the command
+// reports "Error en los Datos" once and ends.
+struct DataError {};
+
+}  // namespace brelosta

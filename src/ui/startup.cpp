@@ -1,0 +1,86 @@
+#include "ui/startup.hpp"
+
+#include <variant>
+
+#include "core/picture_format.hpp"
+#include "engine/coordinate_system.hpp"
+#include "geodesy/catalogues.hpp"
+#include "ui/commands.hpp"
+#include "ui/messages.hpp"
+
+namespace brelosta {
+namespace {
+
+constexpr std::array<std::string_view, 2> kAngleFormatTexts = {kDmsText, kDecimalDegreesText};
+
+std::vector<std::string> datumNames(const DatumCatalogue& datums) {
+  std::vector<std::string> names;
+  for (const auto& datum : datums) names.push_back(datum ? datum->name : std::string());
+  return names;
+}
+
+// The parameter and code boxes from a datum record (an empty slot shows
+// zeros and no code).
+void showDatumParameters(MainWindowState& state, const std::optional<Datum>& datum) {
+  Control* boxes[] = {&state.Dx_label, &state.Dy_label, &state.Dz_label, &state.Rx_label, &state.Ry_label,
+                      &state.Rz_label, &state.SC_label, &state.XXMM,     &state.YYMM,     &state.ZZMM};
+  for (std::size_t k = 0; k < std::size(boxes); ++k)
+    boxes[k]->text = shortestText(datum ? datum->parameters[k] : 0.0, state.numberFormat);
+  state.Codigo.text = datum ? datum->parameterCode : std::string();
+}
+
+}  // namespace
+
+void startUp(App& app, const std::filesystem::path& workingFolder) {
+  MainWindowState& state = app.state;
+  state.workingFolder = workingFolder.string();
+
+  const auto read = readCatalogues(workingFolder);
+  if (const auto* failure = std::get_if<CatalogueFailure>(&read)) {
+    showCritical(app, catalogueFailureMessage(*failure));
+    return;
+  }
+  const Catalogues& catalogues = std::get<Catalogues>(read);
+
+  fillList(state.Coord_R, kKindTexts);
+  selectIndex(app, state.Coord_R, 0);
+
+  fillList(state.DATUM_L, datumNames(catalogues.datums));
+  if (!selectIndex(app, state.DATUM_L, 0)) {
+    showCritical(app, "Error en el archivo datum.txt");
+    return;
+  }
+  const std::optional<Datum>& selected = catalogues.datums[static_cast<std::size_t>(state.DATUM_L.index)];
+  showDatumParameters(state, selected);
+
+  const Datum* reference = nullptr;
+  for (const auto& datum : catalogues.datums)
+    if (datum && datum->name == kReferenceDatum) reference = &*datum;
+  for (const auto& ellipsoid : catalogues.ellipsoids) {
+    if (!ellipsoid) continue;
+    if (selected && ellipsoid->key == selected->ellipsoidKey) {
+      state.elipsoide_n.text = ellipsoid->name;
+      state.elipsoide_a.text = shortestText(ellipsoid->semiMajorAxis, state.numberFormat);
+      state.elipsoide_f.text = shortestText(ellipsoid->inverseFlattening, state.numberFormat);
+    }
+    if (reference && ellipsoid->key == reference->ellipsoidKey)
+      state.Wgs84Ellipsoid = {ellipsoid->name, ellipsoid->semiMajorAxis, ellipsoid->inverseFlattening};
+  }
+
+  fillList(state.Coord_L, kKindTexts);
+  selectIndex(app, state.Coord_L, 0);
+  fillList(state.DATUM_R, datumNames(catalogues.datums));
+  selectIndex(app, state.DATUM_R, 0);
+  fillList(state.Units_L, kAngleFormatTexts);
+  selectIndex(app, state.Units_L, 0);
+  fillList(state.Units_R, kAngleFormatTexts);
+  selectIndex(app, state.Units_R, 0);
+
+  state.PF.visible = false;
+  for (Control* box : {&state.LAT_D_L, &state.LAT_M_L, &state.LAT_S_L, &state.LON_D_L, &state.LON_M_L,
+                       &state.LON_S_L, &state.ALT_M_L, &state.LAT_D_R, &state.LAT_M_R, &state.LAT_S_R,
+                       &state.LON_D_R, &state.LON_M_R, &state.LON_S_R, &state.ALT_M_R})
+    box->text.clear();
+}
+
+}  // namespace brelosta

@@ -1,0 +1,107 @@
+#include "core/picture_format.hpp"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/number_reading.hpp"
+
+namespace brelosta {
+namespace {
+
+struct PictureCase {
+  double value;
+  const char* picture;
+  const char* expected;
+};
+
+TEST(PictureFormat, WritesTheProgramsPictures) {
+  const PictureCase cases[] = {
+      {1106908.85419, "######0.0000", "1106908.8542"},
+      {171071.26404, "######0.0000", "171071.2640"},
+      {-333958.4724, "######0.000", "-333958.472"},
+      {10.0, "##0.000000000", "10.000000000"},
+      {-66.0, "##0.000000000", "-66.000000000"},
+      {0.5, "##0.000000000", "0.500000000"},
+      {-18.6728, "##00.00", "-18.67"},
+      {5.2, "##00.00", "05.20"},
+      {-5.2, "##00.00", "-05.20"},
+      {7.0, "00", "07"},
+      {123.0, "00", "123"},
+      {3.0, "#00", "03"},
+      {-3.0, "#00", "-03"},
+      {12.5, "#0000000.0000", "0000012.5000"},
+      {12.5, "#00000000.0000", "00000012.5000"},
+      {12.0, "#0000.0000", "0012.0000"},
+      {59.999994, "##0.00000", "59.99999"},
+      {59.999996, "##0.00000", "60.00000"},
+      {0.0, "######0.000", "0.000"},
+      {1.005, "##0.00", "1.01"},            // 15-digit form 1.00500000000000
+      {2.675, "##0.00", "2.68"},
+      {-1.005, "##0.00", "-1.01"},
+      {0.0005, "##0.000", "0.001"},
+      {-0.0004, "######0.000", "0.000"},    // rounds to zero: no minus sign
+      {-0.0, "##0.0000", "0.0000"},
+      {-1e-10, "##0.000000000", "0.000000000"},
+      {999.9995, "##0.000", "1000.000"},
+      {9.5, "0", "10"},
+      {-0.5, "0", "-1"},
+      {0.4, "0", "0"},
+      {1e20, "##0.00", "100000000000000000000.00"},
+      {1.5e-7, "##0.000000000", "0.000000150"},
+  };
+  for (const PictureCase& c : cases)
+    EXPECT_EQ(formatPicture(c.value, c.picture, NumberFormat::point()), c.expected)
+        << c.value << " with " << c.picture;
+}
+
+TEST(PictureFormat, UsesTheUsersDecimalMark) {
+  EXPECT_EQ(formatPicture(1106908.8542, "######0.0000", NumberFormat::comma()), "1106908,8542");
+  EXPECT_EQ(formatPicture(-0.5, "##0.000000000", NumberFormat::comma()), "-0,500000000");
+  EXPECT_EQ(formatPicture(7.0, "00", NumberFormat::comma()), "07");
+}
+
+TEST(PictureFormat, ReadsBackToThePicturesPrecisionInBothFormats) {
+  std::mt19937_64 random(20261207);
+  std::uniform_real_distribution<double> magnitude(-9.0, 9.0);
+  for (const NumberFormat format : {NumberFormat::point(), NumberFormat::comma()}) {
+    for (const char* pictureText : {"##0.000000000", "######0.0000", "######0.000", "##00.00", "##0.00000"}) {
+      const Picture picture = parsePicture(pictureText);
+      const double unit = std::pow(10.0, -picture.decimals);
+      for (int k = 0; k < 2000; ++k) {
+        const double value = std::copysign(std::pow(10.0, magnitude(random)), magnitude(random));
+        const std::string text = formatPicture(value, picture, format);
+        const auto back = strictValue(text, format);
+        ASSERT_TRUE(back) << text;
+        EXPECT_LE(std::fabs(*back - value), unit / 2 * (1 + 1e-9) + std::fabs(value) * 1e-14)
+            << value << " -> " << text;
+      }
+    }
+  }
+}
+
+TEST(PictureFormat, ParsesPictures) {
+  EXPECT_EQ(parsePicture("##0.000000000").minIntegerDigits, 1);
+  EXPECT_EQ(parsePicture("##0.000000000").decimals, 9);
+  EXPECT_EQ(parsePicture("#0000000.0000").minIntegerDigits, 7);
+  EXPECT_EQ(parsePicture("#00").decimals, 0);
+}
+
+TEST(TextPicture, RightAlignsInThePlaceholders) {
+  EXPECT_EQ(formatTextPicture("P1", "@@@@@@@@"), "      P1");
+  EXPECT_EQ(formatTextPicture("Señal", "@@@@@@@@"), "   Señal");
+  EXPECT_EQ(formatTextPicture("ABCDEFGHIJ", "@@@@@@@@"), "ABCDEFGHIJ");
+}
+
+TEST(ShortestText, ReadsBackExactly) {
+  EXPECT_EQ(shortestText(-270.933, NumberFormat::point()), "-270.933");
+  EXPECT_EQ(shortestText(2464351.594, NumberFormat::comma()), "2464351,594");
+  EXPECT_EQ(shortestText(6378388, NumberFormat::point()), "6378388");
+  for (double v : {298.257223563, -5.109, 1e-5, 974809.808}) {
+    for (const NumberFormat format : {NumberFormat::point(), NumberFormat::comma()})
+      EXPECT_EQ(strictValue(shortestText(v, format), format), v);
+  }
+}
+
+}  // namespace
+}  // namespace brelosta

@@ -1,0 +1,166 @@
+// Runs the behaviour scenarios of tests/scenarios: each .scn file is an
+// action script for `brelosta-cli script` whose comment lines say what it
+// must print and which files it must leave.
+//
+//   #> LINE              a line the script must print, in order (all of them)
+//   #! formats point comma   run once per decimal mark (default: point)
+//   #! exit N            expected exit code (default 0)
+//   #! file NAME         a file in the working folder before the run; its lines follow as "#| LINE"
+//   #! remove NAME       a shipped catalogue file missing from the working folder
+//   #! expect-file NAME  a file the run must leave, with the "#| LINE" lines that follow
+//   #! no-file NAME      a file the run must not leave
+//
+// In every line "{.}" stands for the decimal mark of the run and "{dir}"
+// for the working folder. Files are written and compared as Windows-1252
+// with CR LF line ends.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/script_driver.hpp"
+#include "core/text_file.hpp"
+#include "core/windows1252.hpp"
+
+namespace brelosta {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kScenarioFolder = fs::path(BRELOSTA_SOURCE_DIR) / "tests" / "scenarios";
+const fs::path kDataFolder = fs::path(BRELOSTA_SOURCE_DIR) / "data";
+
+struct FileSpec {
+  std::string name;
+  std::vector<std::string> lines;
+};
+
+struct Scenario {
+  std::vector<std::string> formats{"point"};
+  int exitCode = 0;
+  std::vector<std::string> expectedOutput;
+  std::vector<FileSpec> inputFiles;
+  std::vector<std::string> removedFiles;
+  std::vector<FileSpec> expectedFiles;
+  std::vector<std::string> absentFiles;
+};
+
+std::vector<std::string> words(std::string_view text) {
+  std::vector<std::string> out;
+  std::istringstream in{std::string(text)};
+  for (std::string word; in >> word;) out.push_back(word);
+  return out;
+}
+
+Scenario parseScenario(const std::string& text) {
+  Scenario scenario;
+  std::vector<std::string>* fileLines = nullptr;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.starts_with("#> ")) {
+      scenario.expectedOutput.push_back(line.substr(3));
+    } else if (line == "#>") {
+      scenario.expectedOutput.emplace_back();
+    } else if (line.starts_with("#|")) {
+      if (fileLines != nullptr) fileLines->push_back(line.size() > 3 ? line.substr(3) : std::string());
+    } else if (line.starts_with("#! ")) {
+      const auto w = words(line.substr(3));
+      fileLines = nullptr;
+      if (w.empty()) continue;
+      if (w[0] == "formats") scenario.formats.assign(w.begin() + 1, w.end());
+      if (w[0] == "exit" && w.size() > 1) scenario.exitCode = std::stoi(w[1]);
+      if (w[0] == "remove" && w.size() > 1) scenario.removedFiles.push_back(w[1]);
+      if (w[0] == "no-file" && w.size() > 1) scenario.absentFiles.push_back(w[1]);
+      if (w[0] == "file" && w.size() > 1) {
+        scenario.inputFiles.push_back({w[1], {}});
+        fileLines = &scenario.inputFiles.back().lines;
+      }
+      if (w[0] == "expect-file" && w.size() > 1) {
+        scenario.expectedFiles.push_back({w[1], {}});
+        fileLines = &scenario.expectedFiles.back().lines;
+      }
+    }
+  }
+  return scenario;
+}
+
+std::string substituted(std::string text, char decimalMark, const std::string& folder) {
+  for (std::size_t at; (at = text.find("{.}")) != std::string::npos;) text.replace(at, 3, 1, decimalMark);
+  for (std::size_t at; (at = text.find("{dir}")) != std::string::npos;) text.replace(at, 5, folder);
+  return text;
+}
+
+std::vector<std::string> scenarioNames() {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::recursive_directory_iterator(kScenarioFolder))
+    if (entry.path().extension() == ".scn") names.push_back(fs::relative(entry.path(), kScenarioFolder).string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class ScenarioTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ScenarioTest, PrintsWhatItMust) {
+  const auto source = readFileBytes(kScenarioFolder / GetParam());
+  ASSERT_TRUE(source);
+  const Scenario scenario = parseScenario(*source);
+  for (const std::string& formatName : scenario.formats) {
+    SCOPED_TRACE("number format " + formatName);
+    const NumberFormat format = formatName == "comma" ? NumberFormat::comma() : NumberFormat::point();
+    const fs::path folder = fs::temp_directory_path() / ("brelosta-scenario-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string dir = folder.string();
+    const auto sub = [&](const std::string& text) { return substituted(text, format.decimalMark, dir); };
+
+    for (const char* catalogue : {"datum.txt", "elipsoide.txt"})
+      fs::copy_file(kDataFolder / catalogue, folder / catalogue);
+    for (const std::string& name : scenario.removedFiles) fs::remove(folder / name);
+    for (const FileSpec& file : scenario.inputFiles) {
+      std::vector<std::string> lines;
+      for (const std::string& line : file.lines) lines.push_back(sub(line));
+      ASSERT_TRUE(writeTextFile(folder / file.name, lines));
+    }
+
+    std::istringstream script(sub(*source));
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = runScript(script, out, err, ScriptOptions{folder, format});
+    EXPECT_EQ(exitCode, scenario.exitCode) << err.str();
+
+    std::vector<std::string> expected;
+    for (const std::string& line : scenario.expectedOutput) expected.push_back(sub(line));
+    std::vector<std::string> printed;
+    std::istringstream printedLines(out.str());
+    for (std::string line; std::getline(printedLines, line);) printed.push_back(line);
+    EXPECT_EQ(printed, expected);
+
+    for (const FileSpec& file : scenario.expectedFiles) {
+      const auto bytes = readFileBytes(folder / file.name);
+      ASSERT_TRUE(bytes) << file.name << " was not written";
+      std::vector<std::string> lines;
+      for (const std::string& line : file.lines) lines.push_back(sub(line));
+      std::string expectedBytes;
+      for (const std::string& line : lines) expectedBytes += encodeWindows1252(line) + "\r\n";
+      EXPECT_EQ(decodeWindows1252(*bytes), decodeWindows1252(expectedBytes)) << file.name;
+    }
+    for (const std::string& name : scenario.absentFiles)
+      EXPECT_FALSE(fs::exists(folder / sub(name))) << name << " should not exist";
+    fs::remove_all(folder);
+  }
+}
+
+std::string testName(const ::testing::TestParamInfo<std::string>& info) {
+  std::string name = info.param.substr(0, info.param.size() - 4);
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioTest, ::testing::ValuesIn(scenarioNames()), testName);
+
+}  // namespace
+}  // namespace brelosta
