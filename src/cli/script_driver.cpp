@@ -29,7 +29,8 @@ std::string_view iconName(MessageIcon icon) {
 // Single precision as a person reads it: seven significant digits.
 std::string progressText(float value) {
   char buffer[32];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
   (void)error;
   return std::string(buffer, end);
 }
@@ -49,131 +50,120 @@ std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
   return {text.substr(0, blank), text.substr(blank + 1)};
 }
 
-class ScriptRun {
- public:
-  ScriptRun(std::ostream& out, std::ostream& err, const ScriptOptions& options)
-      : out_(out), err_(err), app_{state_, toolkit_} {
-    state_.numberFormat = options.numberFormat;
-    toolkit_.onMessage = [this](const MessageRequest& m) {
-      out_ << "message " << iconName(m.icon) << ' ' << m.title << ": " << m.text << '\n';
-    };
-    startUp(app_, options.workingFolder);
-  }
-
-  bool ended() const { return toolkit_.ended; }
-
-  // Runs one line; false (with a message on the error stream) when the line
-  // cannot be run.
-  bool run(std::string_view line, int lineNumber) {
-    lineNumber_ = lineNumber;
-    const auto [verb, rest] = firstWord(line);
-    if (verb == "answer") return answer(rest);
-    if (verb == "file") {
-      toolkit_.files.emplace_back(rest.empty() ? std::nullopt : std::optional<std::string>(rest));
-      return true;
-    }
-    if (verb == "print") return print(rest);
-    const auto [name, argument] = firstWord(rest);
-    Control* control = findControl(state_, name);
-    if (control == nullptr) return fail("control desconocido: " + std::string(name));
-    if (verb == "set") return set(*control, argument);
-    if (verb == "select") return select(*control, argument);
-    if (verb == "index") return index(*control, argument);
-    if (verb == "value") return value(*control, argument);
-    if (verb == "click") {
-      click(app_, *control);
-      return true;
-    }
-    if (verb == "state") return printState(name, *control);
-    if (verb == "entries") {
-      for (std::size_t k = 0; k < control->entries.size(); ++k)
-        out_ << name << '[' << k << "]=" << control->entries[k] << '\n';
-      return true;
-    }
-    return fail("acción desconocida: " + std::string(verb));
-  }
-
- private:
-  bool fail(const std::string& why) {
-    err_ << "línea " << lineNumber_ << ": " << why << '\n';
-    return false;
-  }
-
-  bool answer(std::string_view rest) {
-    if (rest == "yes") toolkit_.answers.push_back(MessageAnswer::Yes);
-    else if (rest == "no") toolkit_.answers.push_back(MessageAnswer::No);
-    else return fail("answer espera yes o no");
-    return true;
-  }
-
-  bool set(Control& control, std::string_view text) {
-    if (control.kind == ControlKind::List) return fail("una lista se elige con select o index");
-    control.text = text;
-    return true;
-  }
-
-  bool select(Control& control, std::string_view text) {
-    if (!control.isList()) return fail("no es una lista");
-    if (!selectText(app_, control, text)) return fail("la lista no tiene la entrada: " + std::string(text));
-    return true;
-  }
-
-  bool index(Control& control, std::string_view text) {
-    int n = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (!control.isList() || error != std::errc() || end != text.data() + text.size())
-      return fail("index espera una lista y un número");
-    if (!selectIndex(app_, control, n)) return fail("la lista no tiene la entrada " + std::string(text));
-    return true;
-  }
-
-  bool value(Control& control, std::string_view text) {
-    if (!hasValue(control.kind) || (text != "0" && text != "1")) return fail("value espera una casilla o un menú y 0 o 1");
-    control.value = text == "1" ? 1 : 0;
-    return true;
-  }
-
-  bool print(std::string_view names) {
-    while (!names.empty()) {
-      const auto [name, rest] = firstWord(names);
-      names = rest;
-      if (name.empty()) continue;
-      const Control* control = findControl(state_, name);
-      if (control == nullptr) return fail("control desconocido: " + std::string(name));
-      out_ << name << '=' << printedValue(*control) << '\n';
-    }
-    return true;
-  }
-
-  bool printState(std::string_view name, const Control& control) {
-    out_ << name << " visible=" << control.visible << " enabled=" << control.enabled;
-    if (hasValue(control.kind)) out_ << " checked=" << control.value;
-    if (control.isList()) out_ << " index=" << control.index;
-    if (control.width) out_ << " width=" << *control.width;
-    if (control.top) out_ << " top=" << *control.top;
-    out_ << '\n';
-    return true;
-  }
-
-  std::ostream& out_;
-  std::ostream& err_;
-  MainWindowState state_;
-  RecordingToolkit toolkit_;
-  App app_;
-  int lineNumber_ = 0;
-};
-
 }  // namespace
 
+ScriptSession::ScriptSession(std::ostream& out, std::ostream& err, const ScriptOptions& options)
+    : out_(out), err_(err), app_{state_, toolkit_} {
+  state_.numberFormat = options.numberFormat;
+  toolkit_.onMessage = [this](const MessageRequest& m) {
+    out_ << "message " << iconName(m.icon) << ' ' << m.title << ": " << m.text << '\n';
+  };
+  startUp(app_, options.workingFolder);
+}
+
+bool ScriptSession::runLine(std::string_view line, int lineNumber) {
+  lineNumber_ = lineNumber;
+  if (line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#') return true;
+  const auto [verb, rest] = firstWord(line);
+  if (verb == "answer") return answer(rest);
+  if (verb == "file") {
+    toolkit_.files.emplace_back(rest.empty() ? std::nullopt : std::optional<std::string>(rest));
+    return true;
+  }
+  if (verb == "print") return print(rest);
+  const auto [name, argument] = firstWord(rest);
+  Control* control = findControl(state_, name);
+  if (control == nullptr) return fail("control desconocido: " + std::string(name));
+  if (verb == "set") return set(*control, argument);
+  if (verb == "select") return select(*control, argument);
+  if (verb == "index") return index(*control, argument);
+  if (verb == "value") return value(*control, argument);
+  if (verb == "click") {
+    click(app_, *control);
+    return true;
+  }
+  if (verb == "state") return printState(name, *control);
+  if (verb == "entries") {
+    for (std::size_t k = 0; k < control->entries.size(); ++k)
+      out_ << name << '[' << k << "]=" << control->entries[k] << '\n';
+    return true;
+  }
+  return fail("acción desconocida: " + std::string(verb));
+}
+
+bool ScriptSession::fail(const std::string& why) {
+  err_ << "línea " << lineNumber_ << ": " << why << '\n';
+  return false;
+}
+
+bool ScriptSession::answer(std::string_view rest) {
+  if (rest == "yes")
+    toolkit_.answers.push_back(MessageAnswer::Yes);
+  else if (rest == "no")
+    toolkit_.answers.push_back(MessageAnswer::No);
+  else
+    return fail("answer espera yes o no");
+  return true;
+}
+
+bool ScriptSession::set(Control& control, std::string_view text) {
+  if (control.kind == ControlKind::List) return fail("una lista se elige con select o index");
+  control.text = text;
+  return true;
+}
+
+bool ScriptSession::select(Control& control, std::string_view text) {
+  if (!control.isList()) return fail("no es una lista");
+  if (!selectText(app_, control, text)) return fail("la lista no tiene la entrada: " + std::string(text));
+  return true;
+}
+
+bool ScriptSession::index(Control& control, std::string_view text) {
+  int n = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+  if (!control.isList() || error != std::errc() || end != text.data() + text.size())
+    return fail("index espera una lista y un número");
+  if (!selectIndex(app_, control, n)) return fail("la lista no tiene la entrada " + std::string(text));
+  return true;
+}
+
+bool ScriptSession::value(Control& control, std::string_view text) {
+  if (!hasValue(control.kind) || (text != "0" && text != "1"))
+    return fail("value espera una casilla o un menú y 0 o 1");
+  control.value = text == "1" ? 1 : 0;
+  return true;
+}
+
+bool ScriptSession::print(std::string_view names) {
+  while (!names.empty()) {
+    const auto [name, rest] = firstWord(names);
+    names = rest;
+    if (name.empty()) continue;
+    const Control* control = findControl(state_, name);
+    if (control == nullptr) return fail("control desconocido: " + std::string(name));
+    out_ << name << '=' << printedValue(*control) << '\n';
+  }
+  return true;
+}
+
+bool ScriptSession::printState(std::string_view name, const Control& control) {
+  out_ << name << " visible=" << control.visible << " enabled=" << control.enabled;
+  if (hasValue(control.kind)) out_ << " checked=" << control.value;
+  if (control.isList()) out_ << " index=" << control.index;
+  if (control.width) out_ << " width=" << *control.width;
+  if (control.top) out_ << " top=" << *control.top;
+  out_ << '\n';
+  return true;
+}
+
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, const ScriptOptions& options) {
-  ScriptRun run(out, err, options);
+  ScriptSession session(out, err, options);
   std::string line;
   int lineNumber = 0;
-  while (!run.ended() && std::getline(script, line)) {
+  while (!session.ended() && std::getline(script, line)) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.find_first_not_of(" \t") == std::string::npos || line.front() == '#') continue;
-    if (!run.run(line, lineNumber)) return 2;
+    if (!session.runLine(line, lineNumber)) return 2;
   }
   return 0;
 }

@@ -2,8 +2,13 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <string>
+#include <string_view>
 
 #include "core/number_format.hpp"
+#include "ui/app.hpp"
+#include "ui/main_window_state.hpp"
+#include "ui/recording_toolkit.hpp"
 
 namespace brelosta {
 
@@ -12,9 +17,44 @@ struct ScriptOptions {
   NumberFormat numberFormat = NumberFormat::point();
 };
 
-// Starts the program's window state without a window and runs one action per
-// line of the script (see `brelosta-cli script --help`). Returns the exit
-// code: 0, or 2 when a line has an unknown verb or control name.
+// The program's window state without a window, driven one action line at a
+// time (see `brelosta-cli script --help` for the actions). Message boxes are
+// printed to the output as they are shown.
+class ScriptSession {
+ public:
+  ScriptSession(std::ostream& out, std::ostream& err, const ScriptOptions& options);
+  ScriptSession(const ScriptSession&) = delete;
+  ScriptSession& operator=(const ScriptSession&) = delete;
+
+  // Runs one line (blank lines and "#" comments do nothing); false, with a
+  // message naming the line on the error stream, when it cannot be run.
+  bool runLine(std::string_view line, int lineNumber);
+  // Whether an action has ended the program.
+  bool ended() const { return toolkit_.ended; }
+
+  MainWindowState& state() { return state_; }
+  RecordingToolkit& toolkit() { return toolkit_; }
+
+ private:
+  bool fail(const std::string& why);
+  bool answer(std::string_view rest);
+  bool set(Control& control, std::string_view text);
+  bool select(Control& control, std::string_view text);
+  bool index(Control& control, std::string_view text);
+  bool value(Control& control, std::string_view text);
+  bool print(std::string_view names);
+  bool printState(std::string_view name, const Control& control);
+
+  std::ostream& out_;
+  std::ostream& err_;
+  MainWindowState state_;
+  RecordingToolkit toolkit_;
+  App app_;
+  int lineNumber_ = 0;
+};
+
+// Runs a whole script; returns the exit code: 0, or 2 when a line has an
+// unknown action or control name.
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, const ScriptOptions& options);
 
 }  // namespace brelosta
