@@ -93,6 +93,15 @@ TEST(Geoid, NothingOutsideTheTable) {
     EXPECT_FALSE(geoidUndulation(c.latitude, c.longitude)) << c.latitude << ", " << c.longitude;
 }
 
+// A point typed on an edge comes back from a WGS84 to WGS84 change a few
+// 1e-12 degree off (the closed-form latitude); it still has its height.
+TEST(Geoid, RoundingAtTheEdgeKeepsThePointOnTheGrid) {
+  EXPECT_DOUBLE_EQ(*geoidUndulation(13.000000000002753, -58.000000000000007), -46.11);
+  EXPECT_DOUBLE_EQ(*geoidUndulation(-1e-12, -74.0 - 1e-12), 20.68);
+  EXPECT_FALSE(geoidUndulation(13.0 + 2e-9, -60.0));
+  EXPECT_FALSE(geoidUndulation(5.0, -74.0 - 2e-9));
+}
+
 // Plain bilinear interpolation indexed from the south-west corner, written
 // independently of the program's bracket rules.
 double referenceUndulation(double latitude, double longitude) {

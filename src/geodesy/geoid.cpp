@@ -1,11 +1,14 @@
 #include "geodesy/geoid.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "geodesy/egm96_grid.hpp"
 
 namespace brelosta {
 namespace {
+
+constexpr double kEdgeTolerance = 1e-9;  // degrees
 
 // The two grid lines around a coordinate; both are the coordinate itself
 // when it lies on a grid line.
@@ -46,11 +49,15 @@ double span(Bracket b) { return b.high == b.low ? 1.0 : b.high - b.low; }
 
 }  // namespace
 
+bool insideGeoidGrid(double latitude, double longitude) {
+  return latitude >= kGeoidSouth - kEdgeTolerance && latitude <= kGeoidNorth + kEdgeTolerance &&
+         longitude >= kGeoidWest - kEdgeTolerance && longitude <= kGeoidEast + kEdgeTolerance;
+}
+
 std::optional<double> geoidUndulation(double latitude, double longitude) {
-  const double phi = latitude;
-  const double lambda = longitude;
-  const bool inside = phi >= kGeoidSouth && phi <= kGeoidNorth && lambda >= kGeoidWest && lambda <= kGeoidEast;
-  if (!inside) return std::nullopt;
+  if (!insideGeoidGrid(latitude, longitude)) return std::nullopt;
+  const double phi = std::clamp(latitude, kGeoidSouth, kGeoidNorth);
+  const double lambda = std::clamp(longitude, kGeoidWest, kGeoidEast);
 
   const Bracket latitudes = latitudeBracket(phi);  // L, U
   const Bracket longitudes = longitudeBracket(lambda);  // W, E
