@@ -66,33 +66,6 @@ class RunningProgram : public ::testing::Test {
   App app_{state_, toolkit_};
 };
 
-const std::string kSad69Display[] = {"-45", "12", "-33", "0", "0", "0", "0", "0", "0", "0",
-                                     "NIMA TR8350.2 VEN", "South American 1969", "6378160", "298.25"};
-
-TEST_F(RunningProgram, ShowsTheSelectedDatumAndPutsTheOtherSideOnWgs84) {
-  start();
-  ASSERT_TRUE(select(state_.DATUM_R, "WGS84"));
-  ASSERT_TRUE(select(state_.DATUM_R, "SAD 69 - Venezuela"));
-  EXPECT_EQ(state_.DATUM_L.text, "WGS84");
-  EXPECT_EQ(display(), std::vector<std::string>(std::begin(kSad69Display), std::end(kSad69Display)));
-  ASSERT_TRUE(select(state_.DATUM_L, "PSAD 56 - La Canoa (1)"));
-  EXPECT_EQ(state_.DATUM_R.text, "WGS84");
-  EXPECT_EQ(state_.Dx_label.text, "-295");
-  EXPECT_EQ(state_.elipsoide_n.text, "International 1924");
-  EXPECT_TRUE(messages().empty());
-}
-
-TEST_F(RunningProgram, NumbersFollowTheUsersDecimalMark) {
-  state_.numberFormat = NumberFormat::comma();
-  start();
-  ASSERT_TRUE(select(state_.DATUM_L, "PSAD 56 - La Canoa (2)"));
-  EXPECT_EQ(state_.Dx_label.text, "-270,933");
-  EXPECT_EQ(state_.XXMM.text, "2464351,594");
-  EXPECT_EQ(state_.elipsoide_f.text, "297");
-  ASSERT_TRUE(select(state_.DATUM_L, "SIRGAS-REGVEN"));
-  EXPECT_EQ(state_.elipsoide_f.text, "298,257222101");
-}
-
 TEST_F(RunningProgram, EverySelectionReadsTheCataloguesAfresh) {
   start();
   ASSERT_TRUE(select(state_.DATUM_L, "SAD 69 - Venezuela"));
@@ -162,21 +135,6 @@ TEST_F(RunningProgram, DatumFileShorterThanTheListIsADatumFileError) {
   EXPECT_EQ(display(), before);
 }
 
-TEST_F(RunningProgram, EmptySlotShowsZerosAndNoCodeAndKeepsTheEllipsoid) {
-  write("datum.txt",
-        "\"WGS84\",\"WGS84\",\"R\",0,0,0,0,0,0,0,0,0,0\r\n"
-        "\"SAD 69\",\"SA69\",\"S\",-45,12,-33,0,0,0,0,0,0,0\r\n"
-        "\r\n");
-  start();
-  ASSERT_EQ(state_.DATUM_L.entries, (std::vector<std::string>{"WGS84", "SAD 69", ""}));
-  ASSERT_TRUE(select(state_.DATUM_L, "SAD 69"));
-  ASSERT_TRUE(selectIndex(app_, state_.DATUM_L, 2));
-  EXPECT_EQ(state_.Dx_label.text, "0");
-  EXPECT_EQ(state_.Codigo.text, "");
-  EXPECT_EQ(state_.elipsoide_n.text, "South American 1969");
-  EXPECT_TRUE(messages().empty());
-}
-
 TEST_F(RunningProgram, LocalGridKeepsTheMethodFramesHidden) {
   start();
   for (const int molodensky : {0, 1}) {
@@ -201,17 +159,6 @@ TEST_F(RunningProgram, LocalGridKeepsTheMethodFramesHidden) {
     EXPECT_EQ(frames(), (Frames{true, true, molodensky == 0})) << molodensky;
     state_.Coord_L.text = "Geográficas";
   }
-}
-
-TEST_F(RunningProgram, BesideTheLocalGridOnlyWgs84AndLaCanoa2) {
-  start();
-  state_.Coord_R.text = kLocalGrid;
-  ASSERT_TRUE(select(state_.DATUM_L, "SAD 69 - Venezuela"));
-  EXPECT_EQ(state_.DATUM_L.text, "WGS84");
-  ASSERT_TRUE(select(state_.DATUM_L, "PSAD 56 - La Canoa (2)"));
-  EXPECT_EQ(state_.DATUM_L.text, "PSAD 56 - La Canoa (2)");
-  EXPECT_EQ(state_.Dx_label.text, "-270.933");
-  EXPECT_TRUE(messages().empty());
 }
 
 // A catalogue whose first entry is neither WGS84 nor La Canoa (2): the

@@ -105,17 +105,6 @@ TEST(DatumStage, FirstCheckedBoxIsTheMethod) {
   EXPECT_EQ(shiftOnce(state, "D", "WGS84").latitude, bursaWolf.latitude);
 }
 
-TEST(DatumStage, ReadsTheWindowOncePerCommand) {
-  MainWindowState state = windowWithParameters(NumberFormat::point());
-  DatumStage stage("D", "WGS84", kInternational, kWgs84);
-  const GeodeticPosition first = stage.shift(state, kCaracas);
-  state.Dx_label.text = "x";
-  state.Check3.value = 0;
-  const GeodeticPosition second = stage.shift(state, kCaracas);
-  EXPECT_EQ(first.latitude, second.latitude);
-  EXPECT_EQ(first.longitude, second.longitude);
-}
-
 TEST(DatumStage, NonFiniteResultIsADataError) {
   MainWindowState state = windowWithParameters(NumberFormat::point());
   checkMethod(state, 2);
