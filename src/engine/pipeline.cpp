@@ -25,12 +25,6 @@ constexpr Picture kGridPicture = parsePicture("######0.0000");
 constexpr Picture kLocalGridPicture = parsePicture("######0.000");
 constexpr Picture kGeoidPicture = parsePicture("##00.00");
 
-// The window of the built-in geoid grid, degrees.
-constexpr double kGeoidSouth = 0.0;
-constexpr double kGeoidNorth = 13.0;
-constexpr double kGeoidWest = -74.0;
-constexpr double kGeoidEast = -58.0;
-
 void writeNumber(std::string& text, double value, Picture picture, NumberFormat format) {
   text.clear();
   appendPicture(text, value, picture, format);
@@ -93,9 +87,7 @@ void setHemisphereCaptions(MainWindowState& state, double sourceLatitude) {
 // the position on the WGS84 side.
 void showGeoidHeight(MainWindowState& state, const ConversionRun& run, bool sourceOnReference, LatLon source,
                      LatLon converted) {
-  const bool inside = converted.latitude >= kGeoidSouth && converted.latitude <= kGeoidNorth &&
-                      converted.longitude >= kGeoidWest && converted.longitude <= kGeoidEast;
-  if (!inside) {
+  if (!insideGeoidGrid(converted.latitude, converted.longitude)) {
     state.H_EGM96.text = "ND";
     return;
   }

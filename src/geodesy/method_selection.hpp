@@ -1,12 +1,14 @@
 #pragma once
 
+#include "geodesy/datum_shift.hpp"
 #include "ui/app.hpp"
 
 namespace brelosta {
 
-enum class DatumShiftMethod { Molodensky, BursaWolf, BadekasMolodensky };
-
-// A click on Check1, Check2 or Check3 (after the box toggled its value).
+// A click on Check1, Check2 or Check3 (after the box toggled its value): a
+// box left checked becomes the only checked one and the parameter boxes the
+// method does not use are hidden; a box left unchecked changes nothing else,
+// and no method is chosen.
 void methodBoxClicked(App& app, DatumShiftMethod method);
 
 // A click on Label9, Label10 or Label11: checks the box and runs its reaction.

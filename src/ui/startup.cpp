@@ -2,9 +2,9 @@
 
 #include <variant>
 
-#include "core/picture_format.hpp"
 #include "engine/coordinate_system.hpp"
 #include "geodesy/catalogues.hpp"
+#include "geodesy/datum_display.hpp"
 #include "ui/commands.hpp"
 #include "ui/messages.hpp"
 
@@ -17,16 +17,6 @@ std::vector<std::string> datumNames(const DatumCatalogue& datums) {
   std::vector<std::string> names;
   for (const auto& datum : datums) names.push_back(datum ? datum->name : std::string());
   return names;
-}
-
-// The parameter and code boxes from a datum record (an empty slot shows
-// zeros and no code).
-void showDatumParameters(MainWindowState& state, const std::optional<Datum>& datum) {
-  Control* boxes[] = {&state.Dx_label, &state.Dy_label, &state.Dz_label, &state.Rx_label, &state.Ry_label,
-                      &state.Rz_label, &state.SC_label, &state.XXMM,     &state.YYMM,     &state.ZZMM};
-  for (std::size_t k = 0; k < std::size(boxes); ++k)
-    boxes[k]->text = shortestText(datum ? datum->parameters[k] : 0.0, state.numberFormat);
-  state.Codigo.text = datum ? datum->parameterCode : std::string();
 }
 
 }  // namespace
@@ -58,11 +48,7 @@ void startUp(App& app, const std::filesystem::path& workingFolder) {
     if (datum && datum->name == kReferenceDatum) reference = &*datum;
   for (const auto& ellipsoid : catalogues.ellipsoids) {
     if (!ellipsoid) continue;
-    if (selected && ellipsoid->key == selected->ellipsoidKey) {
-      state.elipsoide_n.text = ellipsoid->name;
-      state.elipsoide_a.text = shortestText(ellipsoid->semiMajorAxis, state.numberFormat);
-      state.elipsoide_f.text = shortestText(ellipsoid->inverseFlattening, state.numberFormat);
-    }
+    if (selected && ellipsoid->key == selected->ellipsoidKey) showEllipsoid(state, *ellipsoid);
     if (reference && ellipsoid->key == reference->ellipsoidKey)
       state.Wgs84Ellipsoid = {ellipsoid->name, ellipsoid->semiMajorAxis, ellipsoid->inverseFlattening};
   }

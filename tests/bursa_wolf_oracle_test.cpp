@@ -1,0 +1,122 @@
+// Bursa-Wolf through the whole convert command, checked against PROJ's
+// cs2cs, an independent implementation of the seven-parameter shift.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <numbers>
+#include <sstream>
+#include <unistd.h>
+
+#include "core/number_reading.hpp"
+#include "core/picture_format.hpp"
+#include "ui/commands.hpp"
+#include "ui/recording_toolkit.hpp"
+#include "ui/startup.hpp"
+
+namespace brelosta {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kShippedData = fs::path(BRELOSTA_SOURCE_DIR) / "data";
+
+struct Point {
+  double latitude = 0.0;   // degrees
+  double longitude = 0.0;  // degrees
+  double height = 0.0;     // metres
+};
+
+// PSAD 56 (La Canoa) to WGS84 for Venezuela: dX dY dZ in metres, rotations
+// in arc seconds (coordinate frame), scale in ppm.
+constexpr double kTranslation[] = {-270.933, 115.599, -360.226};
+constexpr double kRotationSeconds[] = {-5.266, -1.238, 2.381};
+constexpr double kScalePpm = -5.109;
+
+// PROJ's +towgs84 takes its rotations in the position-vector convention
+// (the opposite signs) and multiplies the whole rotation matrix by the
+// scale, where this program keeps the scale on the diagonal; dividing the
+// rotations by the scale factor makes the two linear maps identical.
+std::string towgs84() {
+  const double k = 1.0 + kScalePpm / 1e6;
+  char text[256];
+  std::snprintf(text, sizeof text, "+towgs84=%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g", kTranslation[0],
+                kTranslation[1], kTranslation[2], -kRotationSeconds[0] / k, -kRotationSeconds[1] / k,
+                -kRotationSeconds[2] / k, kScalePpm);
+  return text;
+}
+
+std::vector<Point> cs2csToWgs84(const std::vector<Point>& points) {
+  char input[] = "/tmp/brelosta-cs2cs-XXXXXX";
+  const int descriptor = ::mkstemp(input);
+  if (descriptor < 0) return {};
+  std::FILE* file = ::fdopen(descriptor, "w");
+  for (const Point& p : points) std::fprintf(file, "%.12f %.12f %.6f\n", p.longitude, p.latitude, p.height);
+  std::fclose(file);
+  const std::string command = "cs2cs --3d -f %.12f +proj=longlat +ellps=intl " + towgs84() +
+                              " +no_defs +to +proj=longlat +datum=WGS84 +no_defs < " + input;
+  std::vector<Point> out;
+  if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+    char line[256];
+    while (std::fgets(line, sizeof line, pipe) != nullptr) {
+      std::istringstream fields(line);
+      Point p;
+      if (fields >> p.longitude >> p.latitude >> p.height) out.push_back(p);
+    }
+    ::pclose(pipe);
+  }
+  std::remove(input);
+  return out;
+}
+
+class BursaWolfOracle : public ::testing::TestWithParam<NumberFormat> {};
+
+TEST_P(BursaWolfOracle, AgreesWithProjAcrossVenezuela) {
+  const NumberFormat format = GetParam();
+  MainWindowState state;
+  state.numberFormat = format;
+  RecordingToolkit toolkit;
+  App app{state, toolkit};
+  startUp(app, kShippedData);
+  ASSERT_TRUE(selectText(app, state.Units_L, "Grados Decimales"));
+  ASSERT_TRUE(selectText(app, state.Units_R, "Grados Decimales"));
+  ASSERT_TRUE(selectText(app, state.DATUM_L, "PSAD 56 - La Canoa (2)"));
+  click(app, state.Label10);  // Bursa - Wolf
+  ASSERT_EQ(state.Check2.value, 1);
+
+  std::vector<Point> points;
+  for (double latitude = 0.75; latitude <= 12.5; latitude += 1.25)
+    for (double longitude = -73.25; longitude <= -59.5; longitude += 1.5)
+      points.push_back({latitude, longitude, std::fmod(latitude * 731.0, 3000.0) - 50.0});
+  const std::vector<Point> expected = cs2csToWgs84(points);
+  ASSERT_EQ(expected.size(), points.size()) << "cs2cs (proj-bin) must be installed";
+
+  // The displayed results keep 1e-9 degree and 0.1 mm: a quarter of a
+  // millimetre leaves room for that rounding only.
+  constexpr double kTolerance = 2.5e-4;  // metres
+  constexpr double kMetresPerDegree = 111'320.0;
+  for (std::size_t n = 0; n < points.size(); ++n) {
+    const Point& p = points[n];
+    state.LAT_D_L.text = shortestText(p.latitude, format);
+    state.LON_D_L.text = shortestText(p.longitude, format);
+    state.ALT_M_L.text = shortestText(p.height, format);
+    click(app, state.Command1);
+    ASSERT_TRUE(toolkit.messages.empty()) << toolkit.messages.front().text;
+    const double latitude = *strictValue(state.LAT_D_R.text, format);
+    const double longitude = *strictValue(state.LON_D_R.text, format);
+    const double height = *strictValue(state.ALT_M_R.text, format);
+    const double north = (latitude - expected[n].latitude) * kMetresPerDegree;
+    const double east = (longitude - expected[n].longitude) * kMetresPerDegree * std::cos(p.latitude * std::numbers::pi / 180.0);
+    const double up = height - expected[n].height;
+    EXPECT_LT(std::sqrt(north * north + east * east + up * up), kTolerance)
+        << p.latitude << ", " << p.longitude << ": " << north << " " << east << " " << up;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothDecimalMarks, BursaWolfOracle,
+                         ::testing::Values(NumberFormat::point(), NumberFormat::comma()));
+
+}  // namespace
+}  // namespace brelosta
