@@ -35,7 +35,8 @@ TEST(ConfigurationFile, IsThirteenLinesInTheWindowsCodePage) {
   save(window, file);
 
   const std::string expected =
-      "Geogr\xE1" "ficas,UTM\r\n"
+      "Geogr\xE1"
+      "ficas,UTM\r\n"
       "Grad Min Seg,Grad Min Seg\r\n"
       ",19\r\n"
       ",\r\n,\r\n,\r\n,\r\n,\r\n"
@@ -92,8 +93,8 @@ void configure(App& app, const Configuration& c) {
   s.Fijar_R.value = (v / 3) % 2;
 
   const std::string texts[] = {"19", "0,9996", " 1 ", "-66", "", "500000", "10,5", "10\"", "3"};
-  Control* boxes[] = {&s.Zone_L,   &s.Zone_R,   &s.Lat_origen_L, &s.Lat_origen_R, &s.Para_2_L, &s.Para_2_R,
-                      &s.Lon_origen_L, &s.Lon_origen_R, &s.Feste_L, &s.Feste_R, &s.Fnorte_L, &s.Fnorte_R};
+  Control* boxes[] = {&s.Zone_L,       &s.Zone_R,       &s.Lat_origen_L, &s.Lat_origen_R, &s.Para_2_L, &s.Para_2_R,
+                      &s.Lon_origen_L, &s.Lon_origen_R, &s.Feste_L,      &s.Feste_R,      &s.Fnorte_L, &s.Fnorte_R};
   for (std::size_t k = 0; k < std::size(boxes); ++k)
     boxes[k]->text = texts[(k + static_cast<std::size_t>(v)) % std::size(texts)];
 }
@@ -121,8 +122,8 @@ TEST(ConfigurationFile, RestoreGivesBackTheSavedWindow) {
 
 // The values of a configuration file with the last one left out.
 std::vector<std::string> shortFile() {
-  return {"UTM,UTM", "Grados Decimales,Grados Decimales", "19,20", ",", ",", ",", ",", ",",
-          "Hemisferio Sur,Hemisferio Sur", " 0 , 0 ", "WGS84,WGS84", " 1 , 0 , 0 ", " 3 "};
+  return {"UTM,UTM", "Grados Decimales,Grados Decimales", "19,20",   ",",           ",",           ",",  ",",
+          ",",       "Hemisferio Sur,Hemisferio Sur",     " 0 , 0 ", "WGS84,WGS84", " 1 , 0 , 0 ", " 3 "};
 }
 
 TEST(ConfigurationFile, UnreadableOrShortFilesChangeNothing) {
@@ -166,10 +167,10 @@ TEST(ConfigurationFile, CancelledDialogsWriteAndChangeNothing) {
 
 TEST(ConfigurationFile, ValuesThatDoNotFitStopTheRestoreWhereTheyStand) {
   struct Case {
-    int line;               // 1-based line of the configuration file
-    std::string text;       // its replacement
-    const char* lastSet;    // a control the restore still sets
-    const char* notSet;     // a control it no longer reaches
+    int line;             // 1-based line of the configuration file
+    std::string text;     // its replacement
+    const char* lastSet;  // a control the restore still sets
+    const char* notSet;   // a control it no longer reaches
   };
   const Case cases[] = {
       {1, "Geográficas,Polar", "Units_R", "Zone_L"},
@@ -192,7 +193,8 @@ TEST(ConfigurationFile, ValuesThatDoNotFitStopTheRestoreWhereTheyStand) {
     EXPECT_FALSE(*findControl(window.state, c.lastSet) == *findControl(before, c.lastSet))
         << c.lastSet << " was not restored";
     if (c.notSet != nullptr) {
-      EXPECT_TRUE(*findControl(window.state, c.notSet) == *findControl(before, c.notSet)) << c.notSet << " was restored";
+      EXPECT_TRUE(*findControl(window.state, c.notSet) == *findControl(before, c.notSet))
+          << c.notSet << " was restored";
     }
   }
 }

@@ -15,9 +15,9 @@ namespace {
 // Controls that remember the datum chosen for the local grid, which is not
 // part of a panel's layout.
 bool isDatumDisplay(std::string_view name) {
-  for (std::string_view datum : {"DATUM_L", "DATUM_R", "Dx_label", "Dy_label", "Dz_label", "Rx_label", "Ry_label",
-                                 "Rz_label", "SC_label", "XXMM", "YYMM", "ZZMM", "Codigo", "elipsoide_n",
-                                 "elipsoide_a", "elipsoide_f"})
+  for (std::string_view datum :
+       {"DATUM_L", "DATUM_R", "Dx_label", "Dy_label", "Dz_label", "Rx_label", "Ry_label", "Rz_label", "SC_label",
+        "XXMM", "YYMM", "ZZMM", "Codigo", "elipsoide_n", "elipsoide_a", "elipsoide_f"})
     if (name == datum) return true;
   return false;
 }
@@ -51,8 +51,8 @@ TEST(KindReaction, LayoutDoesNotDependOnThePreviousKind) {
       for (std::string_view before : kKindTexts) {
         for (std::string_view after : kKindTexts) {
           SCOPED_TRACE(std::string(side == Side::Left ? "left " : "right ") + std::string(before) + " -> " +
-                       std::string(after) + (setting.fileMode ? " file mode" : " point mode") +
-                       " format " + std::to_string(setting.angleFormat));
+                       std::string(after) + (setting.fileMode ? " file mode" : " point mode") + " format " +
+                       std::to_string(setting.angleFormat));
           StartedWindow switched;
           prepare(switched.app, setting, side);
           Control& kindList = side == Side::Left ? switched.state.Coord_L : switched.state.Coord_R;

@@ -1,12 +1,13 @@
 // The preview window's reading of the head of a point file.
 
+#include "ui/preview.hpp"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "started_window.hpp"
 #include "ui/commands.hpp"
-#include "ui/preview.hpp"
 
 namespace brelosta {
 namespace {

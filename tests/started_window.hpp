@@ -19,8 +19,7 @@ class StartedWindow {
  public:
   explicit StartedWindow(NumberFormat format = NumberFormat::point()) : folder_(freshFolder()) {
     for (const char* catalogue : {"datum.txt", "elipsoide.txt"})
-      std::filesystem::copy_file(std::filesystem::path(BRELOSTA_SOURCE_DIR) / "data" / catalogue,
-                                 folder_ / catalogue);
+      std::filesystem::copy_file(std::filesystem::path(BRELOSTA_SOURCE_DIR) / "data" / catalogue, folder_ / catalogue);
     state.numberFormat = format;
     startUp(app, folder_);
   }

@@ -63,8 +63,7 @@ TEST(ClearCommand, ResetsTheProgressBarAndTouchesNoSetting) {
   StartedWindow window;
   fillSomeControls(window.app);
   MainWindowState expected = window.state;
-  for (Control* box : {&expected.Zone_L, &expected.LAT_D_L, &expected.LON_D_L, &expected.LAT_D_R})
-    box->text.clear();
+  for (Control* box : {&expected.Zone_L, &expected.LAT_D_L, &expected.LON_D_L, &expected.LAT_D_R}) box->text.clear();
   expected.Progreso.ProgressBar1.progress = 0.0F;
 
   click(window.app, window.state.Borrar);
@@ -110,13 +109,38 @@ TEST(HelpCommand, SaysWhereTheGuideIsWhenNoViewerStarts) {
 TEST(HelpGuide, IsASpanishPageOnEveryPanelModeMethodAndLayout) {
   const auto page = readFileBytes(fs::path(BRELOSTA_SOURCE_DIR) / "docs" / "ayuda.html");
   ASSERT_TRUE(page);
-  for (const char* subject :
-       {"Geográficas", "UTM", "Transverse Mercator", "Mercator", "Conica de Lambert", "Loma Quintana (Ven)",
-        "Grad Min Seg", "Grados Decimales", "Conversion Individual", "Conversion Archivos", "Molodensky",
-        "Bursa - Wolf", "Badekas-Molodensky", "Con Encabezado", "Altura Geoidal", "Revisar Archivo de Entrada",
-        "Norte Este", "Este Norte", "Id Norte Este", "Id Este Norte", "Norte Este H", "Este Norte H",
-        "Id Norte Este H", "Id Este Norte H", "LAT LON", "LON LAT", "Id LAT LON", "Id LON LAT", "LAT LON H",
-        "LON LAT H", "Id LAT LON H", "Id LON LAT H"})
+  for (const char* subject : {"Geográficas",
+                              "UTM",
+                              "Transverse Mercator",
+                              "Mercator",
+                              "Conica de Lambert",
+                              "Loma Quintana (Ven)",
+                              "Grad Min Seg",
+                              "Grados Decimales",
+                              "Conversion Individual",
+                              "Conversion Archivos",
+                              "Molodensky",
+                              "Bursa - Wolf",
+                              "Badekas-Molodensky",
+                              "Con Encabezado",
+                              "Altura Geoidal",
+                              "Revisar Archivo de Entrada",
+                              "Norte Este",
+                              "Este Norte",
+                              "Id Norte Este",
+                              "Id Este Norte",
+                              "Norte Este H",
+                              "Este Norte H",
+                              "Id Norte Este H",
+                              "Id Este Norte H",
+                              "LAT LON",
+                              "LON LAT",
+                              "Id LAT LON",
+                              "Id LON LAT",
+                              "LAT LON H",
+                              "LON LAT H",
+                              "Id LAT LON H",
+                              "Id LON LAT H"})
     EXPECT_NE(page->find(subject), std::string::npos) << subject;
 }
 

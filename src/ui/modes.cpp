@@ -31,7 +31,7 @@ void showHeightCaptions(MainWindowState& state, bool show) {
 // row presents it.
 void layOutPointRowForEntry(const SystemPanel& panel) {
   setPointRowLayout(panel, panel.angleFormat() == AngleFormat::DecimalDegrees ? PointRowLayout::DecimalDegrees
-                                                                                : PointRowLayout::DegreesMinutesSeconds);
+                                                                              : PointRowLayout::DegreesMinutesSeconds);
   panel.LAT_D.visible = true;
   panel.LON_D.visible = true;
 }
@@ -52,8 +52,8 @@ void switchToFileMode(App& app) {
   s.File_L.visible = true;
   s.File_R.visible = true;
   // The point boxes keep their texts, hidden.
-  for (Control* box : {&s.LAT_D_L, &s.LAT_M_L, &s.LAT_S_L, &s.LON_D_L, &s.LON_M_L, &s.LON_S_L, &s.LAT_D_R,
-                       &s.LAT_M_R, &s.LAT_S_R, &s.LON_D_R, &s.LON_M_R, &s.LON_S_R, &s.ALT_M_L, &s.ALT_M_R})
+  for (Control* box : {&s.LAT_D_L, &s.LAT_M_L, &s.LAT_S_L, &s.LON_D_L, &s.LON_M_L, &s.LON_S_L, &s.LAT_D_R, &s.LAT_M_R,
+                       &s.LAT_S_R, &s.LON_D_R, &s.LON_M_R, &s.LON_S_R, &s.ALT_M_L, &s.ALT_M_R})
     box->visible = false;
   showUnitSigns(s, false);
   s.Title_Lat_L.text = kFileRowTitle;
@@ -111,12 +111,11 @@ void toggleGeoidHeight(App& app) {
 void clearPanels(App& app) {
   MainWindowState& s = app.state;
   s.Progreso.ProgressBar1.progress = 0.0F;
-  for (Control* box : {&s.LAT_D_L,      &s.LAT_M_L,      &s.LAT_S_L,      &s.LON_D_L,      &s.LON_M_L,
-                       &s.LON_S_L,      &s.ALT_M_L,      &s.LAT_D_R,      &s.LAT_M_R,      &s.LAT_S_R,
-                       &s.LON_D_R,      &s.LON_M_R,      &s.LON_S_R,      &s.ALT_M_R,      &s.Zone_L,
-                       &s.Zone_R,       &s.File_R,       &s.File_L,       &s.H_EGM96,      &s.Lat_origen_L,
-                       &s.Lon_origen_L, &s.Lat_origen_R, &s.Lon_origen_R, &s.Para_2_L,     &s.Para_2_R,
-                       &s.Fnorte_R,     &s.Fnorte_L,     &s.Feste_R,      &s.Feste_L})
+  for (Control* box : {&s.LAT_D_L,  &s.LAT_M_L,      &s.LAT_S_L,      &s.LON_D_L,      &s.LON_M_L,      &s.LON_S_L,
+                       &s.ALT_M_L,  &s.LAT_D_R,      &s.LAT_M_R,      &s.LAT_S_R,      &s.LON_D_R,      &s.LON_M_R,
+                       &s.LON_S_R,  &s.ALT_M_R,      &s.Zone_L,       &s.Zone_R,       &s.File_R,       &s.File_L,
+                       &s.H_EGM96,  &s.Lat_origen_L, &s.Lon_origen_L, &s.Lat_origen_R, &s.Lon_origen_R, &s.Para_2_L,
+                       &s.Para_2_R, &s.Fnorte_R,     &s.Fnorte_L,     &s.Feste_R,      &s.Feste_L})
     box->text.clear();
 }
 

@@ -31,11 +31,11 @@ struct PanelLayout {
   Cell zone = Cell::Hidden;
   bool automatico = false;
   std::optional<std::string_view> automaticoCaption = std::nullopt;  // nothing: caption kept
-  bool utmControls = false;                           // Hemisferio and Fijar
-  bool secondParallel = false;                        // Label18 and Para_2 shown
-  std::optional<Cell> para2 = std::nullopt;  // nothing: only hidden
-  bool projectionParameters = false;  // the origin and false-origin labels and the line
-  Cell origins = Cell::Hidden;        // Lon_origen, Lat_origen, Feste, Fnorte
+  bool utmControls = false;                                          // Hemisferio and Fijar
+  bool secondParallel = false;                                       // Label18 and Para_2 shown
+  std::optional<Cell> para2 = std::nullopt;                          // nothing: only hidden
+  bool projectionParameters = false;                                 // the origin and false-origin labels and the line
+  Cell origins = Cell::Hidden;                                       // Lon_origen, Lat_origen, Feste, Fnorte
   bool gridLayouts = false;
 };
 
@@ -160,8 +160,8 @@ void layOutPointRow(const SystemPanel& panel, CoordinateSystemKind kind) {
   panel.Title_Lon.text = "LON";
   if (panel.Units.text == kDmsText) {
     setPointRowLayout(panel, PointRowLayout::DegreesMinutesSeconds);
-    for (Control* box : {&panel.LAT_D, &panel.LAT_M, &panel.LAT_S, &panel.LON_D, &panel.LON_M, &panel.LON_S,
-                         &panel.ALT_M})
+    for (Control* box :
+         {&panel.LAT_D, &panel.LAT_M, &panel.LAT_S, &panel.LON_D, &panel.LON_M, &panel.LON_S, &panel.ALT_M})
       box->text.clear();
   } else if (panel.Units.text == kDecimalDegreesText) {
     setPointRowLayout(panel, PointRowLayout::DecimalDegrees);
@@ -180,14 +180,13 @@ struct LocalGridValue {
 };
 
 constexpr LocalGridValue kLocalGridShift[] = {
-    {&MainWindowState::Dx_label, -270933},     {&MainWindowState::Dy_label, 115599},
-    {&MainWindowState::Dz_label, -360226},     {&MainWindowState::Rx_label, -5266},
-    {&MainWindowState::Ry_label, -1238},       {&MainWindowState::Rz_label, 2381},
-    {&MainWindowState::SC_label, -5109},       {&MainWindowState::XXMM, 2464351594},
-    {&MainWindowState::YYMM, -5783466613},     {&MainWindowState::ZZMM, 974809808},
+    {&MainWindowState::Dx_label, -270933}, {&MainWindowState::Dy_label, 115599}, {&MainWindowState::Dz_label, -360226},
+    {&MainWindowState::Rx_label, -5266},   {&MainWindowState::Ry_label, -1238},  {&MainWindowState::Rz_label, 2381},
+    {&MainWindowState::SC_label, -5109},   {&MainWindowState::XXMM, 2464351594}, {&MainWindowState::YYMM, -5783466613},
+    {&MainWindowState::ZZMM, 974809808},
 };
 constexpr std::string_view kLocalGridEllipsoid = "International 1924";
-constexpr double kLocalGridSemiMajorAxis = 6378388.0;    // metres
+constexpr double kLocalGridSemiMajorAxis = 6378388.0;  // metres
 constexpr double kLocalGridInverseFlattening = 297.0;
 
 // Overwrites what the datum reaction showed: the local grid's parameters
@@ -246,8 +245,9 @@ void kindSelected(App& app, Side side) {
   // Without its datum the local grid would convert on whatever datum the
   // list shows: refuse it and put the panel back on geographic coordinates.
   if (*kind == CoordinateSystemKind::LomaQuintana && !listHolds(panel.DATUM, kLocalGridDatum)) {
-    showWarning(app, "El catálogo datum.txt no tiene el datum \"PSAD 56 - La Canoa (2)\", "
-                     "necesario para las coordenadas Loma Quintana (Ven).");
+    showWarning(app,
+                "El catálogo datum.txt no tiene el datum \"PSAD 56 - La Canoa (2)\", "
+                "necesario para las coordenadas Loma Quintana (Ven).");
     selectText(app, panel.Coord, kGeographicText);
     return;
   }

@@ -66,9 +66,9 @@ void fillLists(App& app, const Catalogues& catalogues) {
   selectIndex(app, state.Units_R, 0);
 
   state.PF.visible = false;
-  for (Control* box : {&state.LAT_D_L, &state.LAT_M_L, &state.LAT_S_L, &state.LON_D_L, &state.LON_M_L,
-                       &state.LON_S_L, &state.ALT_M_L, &state.LAT_D_R, &state.LAT_M_R, &state.LAT_S_R,
-                       &state.LON_D_R, &state.LON_M_R, &state.LON_S_R, &state.ALT_M_R})
+  for (Control* box :
+       {&state.LAT_D_L, &state.LAT_M_L, &state.LAT_S_L, &state.LON_D_L, &state.LON_M_L, &state.LON_S_L, &state.ALT_M_L,
+        &state.LAT_D_R, &state.LAT_M_R, &state.LAT_S_R, &state.LON_D_R, &state.LON_M_R, &state.LON_S_R, &state.ALT_M_R})
     box->text.clear();
 }
 
