@@ -50,6 +50,7 @@ AngleReading readDmsAngle(const AngleRow& row, NumberFormat format) {
   const auto S = valueOf(row.seconds);
   if (!D || !M || !S) return kNotANumber;
   const double magnitude = std::fabs(*D) + std::fabs(*M) / kMinutesPerDegree + std::fabs(*S) / kSecondsPerDegree;
+  if (!std::isfinite(magnitude)) return kNotANumber;  // too large to be an angle
   const double sign = degreesTextSign(row.degrees.text.empty() ? "0" : row.degrees.text, format);
   return {true, sign * magnitude};
 }
