@@ -70,7 +70,7 @@ TEST(AngleFormat, ReadsTheBoxesInTheUsersNumberFormat) {
       {point, "0x10", "", nullptr},
       {point, "nan", "", nullptr},
       {point, "10°", "", nullptr},
-      {point, "1.7e308", "1.7e308", nullptr},  // no finite angle
+      {point, "1.79e308", "1.7e308", nullptr},  // no finite angle
       {comma, "10,5", "30", "11,000000000"},
       {comma, "10.5", "30", nullptr},
       {comma, "1.000", "", "1000,000000000"},
