@@ -105,6 +105,13 @@ bool setMethodBox(App& app, Control& box, DatumShiftMethod method, std::string_v
   return true;
 }
 
+// A list set by the restore runs its reaction, which may refuse the entry
+// and select another one (a kind whose datum is missing, an angle format the
+// point row cannot be converted to); the restore then stops there.
+bool selectSaved(App& app, Control& list, std::string_view text) {
+  return selectText(app, list, text) && list.text == text;
+}
+
 bool setLayoutIndex(App& app, Control& list, std::string_view text) {
   const auto index = integerOf(text);
   return index && selectIndex(app, list, *index);
@@ -115,15 +122,15 @@ bool setLayoutIndex(App& app, Control& list, std::string_view text) {
 // fit, keeping what was already set.
 bool applyValues(App& app, const std::vector<std::string>& v) {
   MainWindowState& s = app.state;
-  if (!selectText(app, s.Units_L, v[2]) || !selectText(app, s.Units_R, v[3])) return false;
-  if (!selectText(app, s.Coord_L, v[0]) || !selectText(app, s.Coord_R, v[1])) return false;
+  if (!selectSaved(app, s.Units_L, v[2]) || !selectSaved(app, s.Units_R, v[3])) return false;
+  if (!selectSaved(app, s.Coord_L, v[0]) || !selectSaved(app, s.Coord_R, v[1])) return false;
   Control* boxes[] = {&s.Zone_L,       &s.Zone_R,       &s.Lat_origen_L, &s.Lat_origen_R,
                       &s.Para_2_L,     &s.Para_2_R,     &s.Lon_origen_L, &s.Lon_origen_R,
                       &s.Feste_L,      &s.Feste_R,      &s.Fnorte_L,     &s.Fnorte_R,
                       &s.Hemisferio_L, &s.Hemisferio_R};
   for (std::size_t k = 0; k < std::size(boxes); ++k) boxes[k]->text = v[4 + k];
   if (!setCheck(s.Fijar_L, v[18]) || !setCheck(s.Fijar_R, v[19])) return false;
-  if (!selectText(app, s.DATUM_L, v[20]) || !selectText(app, s.DATUM_R, v[21])) return false;
+  if (!selectSaved(app, s.DATUM_L, v[20]) || !selectSaved(app, s.DATUM_R, v[21])) return false;
   if (!setMethodBox(app, s.Check1, DatumShiftMethod::Molodensky, v[22]) ||
       !setMethodBox(app, s.Check2, DatumShiftMethod::BursaWolf, v[23]) ||
       !setMethodBox(app, s.Check3, DatumShiftMethod::BadekasMolodensky, v[24]))

@@ -255,6 +255,10 @@ struct MainWindowState {
   AboutWindowState About;
 
   std::string workingFolder;
+  // The user guide that "Informacion" opens. A relative path is taken from
+  // the working folder; a front end that knows where its guide is installed
+  // sets the full path at start.
+  std::string helpGuide = "../docs/ayuda.html";
   Wgs84EllipsoidValues Wgs84Ellipsoid;
   NumberFormat numberFormat;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 #include "ui/app.hpp"
 
 namespace brelosta {
@@ -13,6 +15,9 @@ void clearPanels(App& app);        // Borrar
 void exitWithConfirmation(App& app);  // Command4
 void exitAtOnce(App& app);            // Salir
 void openHelp(App& app);              // Master, F1
+// The user guide the help opens: the window's helpGuide, a relative path
+// being taken from the working folder.
+std::filesystem::path helpGuidePath(const MainWindowState& state);
 void showAbout(App& app);             // Acercade
 void closeAbout(App& app);            // About.Command1
 void closeProgress(App& app);         // Progreso.Ok

@@ -7,6 +7,7 @@
 #include "geodesy/datum_display.hpp"
 #include "ui/commands.hpp"
 #include "ui/messages.hpp"
+#include "ui/reaction_errors.hpp"
 
 namespace brelosta {
 namespace {
@@ -19,27 +20,15 @@ std::vector<std::string> datumNames(const DatumCatalogue& datums) {
   return names;
 }
 
-}  // namespace
-
-void startUp(App& app, const std::filesystem::path& workingFolder) {
+// Fills the lists and selects their first entries (each selection runs its
+// reaction), shows the first datum and keeps the reference ellipsoid.
+void fillLists(App& app, const Catalogues& catalogues) {
   MainWindowState& state = app.state;
-  state.workingFolder = workingFolder.string();
-
-  const auto read = readCatalogues(workingFolder);
-  if (const auto* failure = std::get_if<CatalogueFailure>(&read)) {
-    showCritical(app, catalogueFailureMessage(*failure));
-    return;
-  }
-  const Catalogues& catalogues = std::get<Catalogues>(read);
-
   fillList(state.Coord_R, kKindTexts);
   selectIndex(app, state.Coord_R, 0);
 
   fillList(state.DATUM_L, datumNames(catalogues.datums));
-  if (!selectIndex(app, state.DATUM_L, 0)) {
-    showCritical(app, "Error en el archivo datum.txt");
-    return;
-  }
+  if (!selectIndex(app, state.DATUM_L, 0)) throw DataError{};  // an empty catalogue
   const std::optional<Datum>& selected = catalogues.datums[static_cast<std::size_t>(state.DATUM_L.index)];
   showDatumParameters(state, selected);
 
@@ -63,10 +52,32 @@ void startUp(App& app, const std::filesystem::path& workingFolder) {
   selectIndex(app, state.Units_R, 0);
 
   state.PF.visible = false;
-  for (Control* box : {&state.LAT_D_L, &state.LAT_M_L, &state.LAT_S_L, &state.LON_D_L, &state.LON_M_L,
-                       &state.LON_S_L, &state.ALT_M_L, &state.LAT_D_R, &state.LAT_M_R, &state.LAT_S_R,
-                       &state.LON_D_R, &state.LON_M_R, &state.LON_S_R, &state.ALT_M_R})
+  for (Control* box :
+       {&state.LAT_D_L, &state.LAT_M_L, &state.LAT_S_L, &state.LON_D_L, &state.LON_M_L, &state.LON_S_L, &state.ALT_M_L,
+        &state.LAT_D_R, &state.LAT_M_R, &state.LAT_S_R, &state.LON_D_R, &state.LON_M_R, &state.LON_S_R, &state.ALT_M_R})
     box->text.clear();
+}
+
+}  // namespace
+
+void startUp(App& app, const std::filesystem::path& workingFolder) {
+  app.state.workingFolder = workingFolder.string();
+  const auto read = readCatalogues(workingFolder);
+  if (const auto* failure = std::get_if<CatalogueFailure>(&read)) {
+    showCritical(app, catalogueFailureMessage(*failure));
+    return;
+  }
+  // A failure in the rest of the sequence skips what is left of it; the
+  // window opens as far as it got.
+  try {
+    fillLists(app, std::get<Catalogues>(read));
+  } catch (const CommandEnded&) {
+    // A nested reaction has shown its own message.
+  } catch (const DataError&) {
+    showCritical(app, "Error en el archivo datum.txt");
+  } catch (const std::exception&) {
+    showCritical(app, "Error en el archivo datum.txt");
+  }
 }
 
 }  // namespace brelosta
