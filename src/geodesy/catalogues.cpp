@@ -58,34 +58,47 @@ std::string_view catalogueFailureMessage(CatalogueFailure failure) {
   return {};
 }
 
-std::variant<Catalogues, CatalogueFailure> readCatalogues(const std::filesystem::path& folder) {
-  Catalogues catalogues;
+std::optional<DatumCatalogue> parseDatumCatalogue(std::string_view text) {
+  const auto lines = splitLines(text);
+  if (lines.size() > kMaxDatumLines) return std::nullopt;
+  DatumCatalogue datums;
   std::vector<Field> fields;
-
-  const auto datumText = readTextFile(folder / "datum.txt");
-  if (!datumText) return CatalogueFailure::DatumFileMissing;
-  const auto datumLines = splitLines(*datumText);
-  if (datumLines.size() > kMaxDatumLines) return CatalogueFailure::DatumFileMalformed;
-  for (std::string_view line : datumLines) {
+  for (std::string_view line : lines) {
     if (!line.starts_with('"')) {
-      catalogues.datums.emplace_back();
+      datums.emplace_back();
       continue;
     }
     auto datum = parseDatum(line, fields);
-    if (!datum) return CatalogueFailure::DatumFileMalformed;
-    catalogues.datums.push_back(std::move(datum));
+    if (!datum) return std::nullopt;
+    datums.push_back(std::move(datum));
   }
+  return datums;
+}
+
+std::optional<EllipsoidCatalogue> parseEllipsoidCatalogue(std::string_view text) {
+  const auto lines = splitLines(text);
+  if (lines.size() > kMaxEllipsoids) return std::nullopt;
+  EllipsoidCatalogue ellipsoids;
+  std::vector<Field> fields;
+  for (std::string_view line : lines) {
+    auto ellipsoid = parseEllipsoid(line, fields);
+    if (!ellipsoid) return std::nullopt;
+    ellipsoids.push_back(std::move(ellipsoid));
+  }
+  return ellipsoids;
+}
+
+std::variant<Catalogues, CatalogueFailure> readCatalogues(const std::filesystem::path& folder) {
+  const auto datumText = readTextFile(folder / "datum.txt");
+  if (!datumText) return CatalogueFailure::DatumFileMissing;
+  auto datums = parseDatumCatalogue(*datumText);
+  if (!datums) return CatalogueFailure::DatumFileMalformed;
 
   const auto ellipsoidText = readTextFile(folder / "elipsoide.txt");
   if (!ellipsoidText) return CatalogueFailure::EllipsoidFileFailed;
-  const auto ellipsoidLines = splitLines(*ellipsoidText);
-  if (ellipsoidLines.size() > kMaxEllipsoids) return CatalogueFailure::EllipsoidFileFailed;
-  for (std::string_view line : ellipsoidLines) {
-    auto ellipsoid = parseEllipsoid(line, fields);
-    if (!ellipsoid) return CatalogueFailure::EllipsoidFileFailed;
-    catalogues.ellipsoids.push_back(std::move(ellipsoid));
-  }
-  return catalogues;
+  auto ellipsoids = parseEllipsoidCatalogue(*ellipsoidText);
+  if (!ellipsoids) return CatalogueFailure::EllipsoidFileFailed;
+  return Catalogues{std::move(*datums), std::move(*ellipsoids)};
 }
 
 const Ellipsoid* ellipsoidOf(const EllipsoidCatalogue& ellipsoids, const CatalogueKey& key) {

@@ -70,6 +70,11 @@ inline constexpr std::size_t kMaxEllipsoids = 99;
 // hold the 4 fields of an ellipsoid.
 std::variant<Catalogues, CatalogueFailure> readCatalogues(const std::filesystem::path& folder);
 
+// The two catalogues from their texts (UTF-8); nothing when the text is not
+// a valid catalogue.
+std::optional<DatumCatalogue> parseDatumCatalogue(std::string_view text);
+std::optional<EllipsoidCatalogue> parseEllipsoidCatalogue(std::string_view text);
+
 // The last ellipsoid whose key matches (a catalogue may list a key twice;
 // the later line wins), or nothing.
 const Ellipsoid* ellipsoidOf(const EllipsoidCatalogue& ellipsoids, const CatalogueKey& key);

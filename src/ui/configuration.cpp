@@ -64,14 +64,12 @@ std::vector<std::string> configurationLines(const MainWindowState& s) {
   };
 }
 
-// The first 27 comma-separated values of the file, across line ends;
-// nothing when the file cannot be read or holds fewer.
-std::optional<std::vector<std::string>> readValues(const std::filesystem::path& path) {
-  const auto text = readTextFile(path);
-  if (!text) return std::nullopt;
+// The first 27 comma-separated values of the text, across line ends;
+// nothing when it holds fewer.
+std::optional<std::vector<std::string>> readValues(std::string_view text) {
   std::vector<std::string> values;
   std::vector<Field> fields;
-  LineReader lines(*text);
+  LineReader lines(text);
   std::string_view current;
   while (values.size() < kValueCount && lines.next(current)) {
     splitFields(current, fields);
@@ -160,7 +158,12 @@ void restoreConfiguration(App& app) {
 }
 
 bool restoreConfigurationFile(App& app, const std::filesystem::path& path) {
-  const auto values = readValues(path);
+  const auto text = readTextFile(path);
+  return text && restoreConfigurationText(app, *text);
+}
+
+bool restoreConfigurationText(App& app, std::string_view text) {
+  const auto values = readValues(text);
   return values && applyValues(app, *values);
 }
 

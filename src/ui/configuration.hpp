@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 #include "ui/app.hpp"
 
@@ -14,5 +15,7 @@ void restoreConfiguration(App& app);
 // not be read or did not fit the window (the controls set before the failing
 // step keep their new values, as in the window).
 bool restoreConfigurationFile(App& app, const std::filesystem::path& path);
+// The same from the file's text (UTF-8).
+bool restoreConfigurationText(App& app, std::string_view text);
 
 }  // namespace brelosta
