@@ -209,7 +209,7 @@ class Builder {
   // rows under its panel and the convert buttons between them.
   void pointFrame(QGridLayout* grid, int row) {
     auto* frame = binder_.bind(state_.Frame5, new QFrame);
-    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     grid->addWidget(frame, row, 0, 1, 3);
     const int margin = frame->fontMetrics().height() / 2;
     const auto inset = [margin](QWidget* rows) {

@@ -25,7 +25,9 @@ QLabel* heading(const QString& text = {}) {
   return label;
 }
 
-QListWidget* column(int characters) {
+// A column as wide as `characters` digits; the raw lines' column (the
+// first) takes the width left over.
+QListWidget* column(int characters, bool stretches) {
   auto* list = new QListWidget;
   list->setSelectionMode(QAbstractItemView::NoSelection);
   list->setFocusPolicy(Qt::NoFocus);
@@ -35,7 +37,11 @@ QListWidget* column(int characters) {
   const QFontMetrics metrics = list->fontMetrics();
   const int frame = 2 * list->frameWidth();
   list->setFixedHeight(kShownRows * (metrics.height() + 2) + frame);
-  list->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('0')) * characters + frame + 4);
+  const int width = metrics.horizontalAdvance(QLatin1Char('0')) * characters + frame + 4;
+  if (stretches)
+    list->setMinimumWidth(width);
+  else
+    list->setFixedWidth(width);
   return list;
 }
 
@@ -85,10 +91,11 @@ SecondaryWindow* buildPreviewWindow(PreviewWindowState& state, WidgetBinder& bin
   const struct {
     Control* list;
     int characters;
-  } columns[] = {{&state.List1, 30}, {&state.List2, 8},  {&state.List3, 4},  {&state.List4, 3},
-                 {&state.List5, 8},  {&state.List6, 4},  {&state.List7, 3},  {&state.List8, 8},
-                 {&state.List9, 9},  {&state.List10, 15}, {&state.List11, 15}};
-  for (int k = 0; k < 11; ++k) table->addWidget(binder.bind(*columns[k].list, column(columns[k].characters)), 2, k);
+  } columns[] = {{&state.List1, 36}, {&state.List2, 8},  {&state.List3, 5},  {&state.List4, 4},
+                 {&state.List5, 9},  {&state.List6, 5},  {&state.List7, 4},  {&state.List8, 9},
+                 {&state.List9, 10}, {&state.List10, 14}, {&state.List11, 14}};
+  for (int k = 0; k < 11; ++k)
+    table->addWidget(binder.bind(*columns[k].list, column(columns[k].characters, k == 0)), 2, k);
   table->setColumnStretch(0, 1);
   table->addWidget(heading(QStringLiteral("Nombre")), 0, 1);
   table->addWidget(heading(QStringLiteral("Id")), 1, 1);

@@ -19,7 +19,7 @@ SecondaryWindow* buildProgressWindow(ProgressWindowState& state, WidgetBinder& b
   layout->addWidget(message);
   auto* bar = binder.bind(state.ProgressBar1, new QProgressBar);
   bar->setRange(0, 100);
-  bar->setMinimumWidth(message->fontMetrics().averageCharWidth() * 50);
+  bar->setMinimumWidth(message->fontMetrics().averageCharWidth() * 60);
   layout->addWidget(bar);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

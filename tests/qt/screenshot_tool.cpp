@@ -13,7 +13,8 @@
 //   click NAME          clicks the control's widget or menu entry as a user would
 //   wait                until a file conversion has ended
 //   shot WINDOW FILE    saves WINDOW (Main, Progreso, Preview, About) as FILE.png
-// Message boxes are answered with their default button and printed.
+// Message boxes are answered with their default button and printed. A line
+// that cannot be run is reported and skipped; the exit code is then 1.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -123,14 +124,15 @@ int main(int argc, char** argv) {
   QTest::qWait(100);
   QTextStream lines(&file);
   int number = 0;
+  int exitCode = 0;
   while (!lines.atEnd()) {
     const QString line = lines.readLine().trimmed();
     ++number;
     if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
     if (!runAction(program, line, QDir(outdir))) {
       std::cerr << "línea " << number << ": no se pudo: " << line.toStdString() << '\n';
-      return 2;
+      exitCode = 1;
     }
   }
-  return 0;
+  return exitCode;
 }
