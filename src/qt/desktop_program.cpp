@@ -87,7 +87,9 @@ void DesktopProgram::start(const std::filesystem::path& workingFolder) {
 void DesktopProgram::refresh() { binder_.show(state_); }
 
 void DesktopProgram::react(const std::function<void()>& reaction) {
+  reacting_ = true;
   trapFailures(app_, reaction);
+  reacting_ = false;
   refresh();
 }
 
@@ -114,10 +116,8 @@ void DesktopProgram::connectUserActions() {
 }
 
 void DesktopProgram::clicked(Control& control) {
-  if (converting()) {
-    if (&control == &state_.Progreso.Cancelar) toolkit_.requestCancel();
-    return;
-  }
+  if (converting() && &control == &state_.Progreso.Cancelar) toolkit_.requestCancel();
+  if (busy()) return;
   const bool convertCommand = &control == &state_.Command1 || &control == &state_.Command2;
   if (convertCommand && state_.M_Archivo.checked()) {
     runInBackground([this, &control] { click(app_, control); });
@@ -127,12 +127,12 @@ void DesktopProgram::clicked(Control& control) {
 }
 
 void DesktopProgram::selected(Control& control, int index) {
-  if (converting()) return;
+  if (busy()) return;
   react([&] { selectIndex(app_, control, index); });
 }
 
 void DesktopProgram::edited(Control& control, const QString& text) {
-  if (converting()) return;
+  if (busy()) return;
   control.text = stateText(text);
 }
 

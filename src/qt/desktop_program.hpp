@@ -56,7 +56,10 @@ class DesktopProgram : public QObject {
   void selected(Control& control, int index);
   void edited(Control& control, const QString& text);
   // Runs a reaction on the user-interface thread, then shows the state.
+  // A user action that arrives while a reaction waits in a message box or
+  // dialog is dropped: reactions run one at a time.
   void react(const std::function<void()>& reaction);
+  bool busy() const { return converting() || reacting_; }
   void setInteractive(bool interactive);
   void conversionEnded();
 
@@ -70,6 +73,7 @@ class DesktopProgram : public QObject {
   SecondaryWindow* aboutWindow_ = nullptr;
   MainWindowState progressCopy_;
   QThread* worker_ = nullptr;
+  bool reacting_ = false;
 };
 
 }  // namespace brelosta

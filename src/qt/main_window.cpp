@@ -366,7 +366,6 @@ class Builder {
     entry(help, state_.Acercade);
     QAction* guide = entry(help, state_.Master);
     guide->setShortcut(QKeySequence(Qt::Key_F1));
-    guide->setShortcutContext(Qt::ApplicationShortcut);
   }
 
  private:
