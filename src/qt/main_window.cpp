@@ -39,6 +39,12 @@ constexpr int kDegreesBoxWidth = 495;
 constexpr int kWholeCoordinateWidth = 1200;
 // The row titles ("LAT", "N", "       Archivo").
 constexpr int kTitleWidth = 700;
+// Columns of the main window: the left panel, the datum-shift frames over
+// three columns (the convert buttons below the middle one), the right panel.
+constexpr int kLeftColumn = 0;
+constexpr int kMiddleColumn = 2;
+constexpr int kRightColumn = 4;
+constexpr int kColumns = 5;
 // Text boxes of the parameter frames.
 constexpr int kParameterBoxWidth = 1000;
 
@@ -205,20 +211,23 @@ class Builder {
     return buttons;
   }
 
-  // The point and file rows lie in a frame across the window, each side's
-  // rows under its panel and the convert buttons between them.
+  // The point and file rows lie in a frame across the window, in two halves
+  // with the convert buttons between them: each side's rows start at the
+  // left of its half, and a file name box takes the whole half.
   void pointFrame(QGridLayout* grid, int row) {
     auto* frame = binder_.bind(state_.Frame5, new QFrame);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    grid->addWidget(frame, row, 0, 1, 3);
+    grid->addWidget(frame, row, kLeftColumn, 1, kColumns);
     const int margin = frame->fontMetrics().height() / 2;
     const auto inset = [margin](QWidget* rows) {
       rows->layout()->setContentsMargins(margin, margin, margin, margin);
       return rows;
     };
-    grid->addWidget(inset(pointRows(systemPanel(state_, Side::Left), state_.Label13, &state_.Label12)), row, 0);
-    grid->addWidget(convertButtons(), row, 1, Qt::AlignCenter);
-    grid->addWidget(inset(pointRows(systemPanel(state_, Side::Right), state_.Label15, nullptr)), row, 2);
+    grid->addWidget(inset(pointRows(systemPanel(state_, Side::Left), state_.Label13, &state_.Label12)), row,
+                    kLeftColumn, 1, 2);
+    grid->addWidget(convertButtons(), row, kMiddleColumn, Qt::AlignCenter);
+    grid->addWidget(inset(pointRows(systemPanel(state_, Side::Right), state_.Label15, nullptr)), row,
+                    kMiddleColumn + 1, 1, 2);
   }
 
   QGroupBox* methodFrame() {
@@ -324,13 +333,13 @@ class Builder {
                                                     {&state_.Label17, &state_.elipsoide_f}}),
                       1, 0, 1, 2);
 
-    grid->addLayout(leftColumn, 0, 0);
-    grid->addLayout(centre, 0, 1);
-    grid->addLayout(rightColumn, 0, 2);
+    grid->addLayout(leftColumn, 0, kLeftColumn);
+    grid->addLayout(centre, 0, kLeftColumn + 1, 1, 3);
+    grid->addLayout(rightColumn, 0, kRightColumn);
     pointFrame(grid, 1);
-    grid->addWidget(commandFrame(), 2, 0, 1, 3);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(2, 1);
+    grid->addWidget(commandFrame(), 2, kLeftColumn, 1, kColumns);
+    for (const int column : {kLeftColumn, kLeftColumn + 1, kMiddleColumn + 1, kRightColumn})
+      grid->setColumnStretch(column, 1);
     return central;
   }
 

@@ -1,6 +1,7 @@
 // The Qt toolkit's dialogs, and how the program reads its options and the
 // user's number format.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -72,6 +73,7 @@ TEST(ProgramOptionsTest, WorkingFolderAndBadOptions) {
 struct DialogAnswer {
   QString title;
   QStringList filters;
+  QStringList buttons;
   QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
 };
 
@@ -91,6 +93,8 @@ DialogAnswer answerFileDialog(const std::function<void()>& action, const QString
     seen.title = dialog->windowTitle();
     seen.filters = dialog->nameFilters();
     seen.mode = dialog->acceptMode();
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+      if (!button->text().isEmpty()) seen.buttons.push_back(button->text().remove(QLatin1Char('&')));
     if (file.isEmpty()) {
       dialog->reject();
     } else {
@@ -121,6 +125,8 @@ TEST_F(ProgramTest, FileDialogsShowTitleAndFilterAndReturnTheChosenFile) {
   EXPECT_EQ(open.title, QStringLiteral("Archivo de Entrada"));
   EXPECT_EQ(open.filters, QStringList{QStringLiteral("(*.*) (*)")});
   EXPECT_EQ(open.mode, QFileDialog::AcceptOpen);
+  EXPECT_TRUE(open.buttons.contains(QStringLiteral("Abrir"))) << open.buttons.join(',').toStdString();
+  EXPECT_TRUE(open.buttons.contains(QStringLiteral("Cancelar"))) << open.buttons.join(',').toStdString();
   EXPECT_EQ(chosen, points.toStdString());
 
   const DialogAnswer save = answerFileDialog(choose(FileDialogMode::Save), folder.filePath(QStringLiteral("nuevo.cfg")));
