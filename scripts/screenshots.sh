@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Saves pictures of the desktop program's windows for review, at 100 % and
+# 150 % scaling, on a virtual display (xvfb-run):
+#   main-point   point mode, a geographic point converted to UTM
+#   main-file    file mode, after converting a small point file
+#   progress     the progress window at the end of that run
+#   preview      the input-file preview of the same file
+#   about        the about window
+# Usage: scripts/screenshots.sh [OUTDIR]    (default: build/screenshots)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+
+out="$(realpath -m "${1:-build/screenshots}")"
+tool=build/tests/qt/brelosta_screenshots
+[ -x "$tool" ] || brelosta_build build
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cp data/datum.txt data/elipsoide.txt "$work/"
+printf '%s\r\n' 'P1,1106908.854,471071.264,25' 'P2,1107012.500,471102.750,30.2' \
+  'P3,1105500.250,470980.500,12.5' >"$work/puntos.txt"
+
+cat >"$work/windows.script" <<'ACTIONS'
+# Point mode: degrees, minutes and seconds on the left, UTM on the right.
+click Geoidal
+select Coord_R UTM
+set LAT_D_L 10
+set LAT_M_L 30
+set LAT_S_L 0
+set LON_D_L -66
+set LON_M_L 54
+set LON_S_L 0
+set ALT_M_L 100
+click Command1
+shot Main main-point
+
+# File mode: a UTM file, zone 20, to geographic coordinates.
+click M_Archivo
+select Coord_L UTM
+set Zone_L 20
+set File_L puntos.txt
+select Formato_L Id Norte Este H
+set File_R puntos-geo.txt
+select Formato_R Id LAT LON H
+click Command1
+wait
+shot Main main-file
+shot Progreso progress
+click Progreso.Ok
+
+click Revisar
+set Preview.File_Preview puntos.txt
+select Preview.Coord Metros
+select Preview.Formato Id Norte Este H
+click Preview.Examinar
+shot Preview preview
+click Preview.Salida
+
+click Acercade
+shot About about
+ACTIONS
+
+status=0
+for scale in 1 1.5; do
+  QT_SCALE_FACTOR="$scale" xvfb-run -a -s "-screen 0 2560x1600x24" \
+    "$tool" --workdir "$work" --out "$out/$scale" "$work/windows.script" || status=$?
+done
+echo "Imágenes en $out"
+exit "$status"

@@ -1,0 +1,163 @@
+#include "qt/desktop_program.hpp"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QThread>
+#include <exception>
+
+#include "qt/about_window.hpp"
+#include "qt/clickable_label.hpp"
+#include "qt/control_view.hpp"
+#include "qt/preview_window.hpp"
+#include "qt/progress_window.hpp"
+#include "ui/commands.hpp"
+#include "ui/messages.hpp"
+#include "ui/reaction_errors.hpp"
+#include "ui/startup.hpp"
+
+namespace brelosta {
+namespace {
+
+// Reactions report their own failures; one that escapes anyway is reported
+// as a data error instead of ending the program.
+void trapFailures(App& app, const std::function<void()>& reaction) {
+  try {
+    reaction();
+  } catch (const CommandEnded&) {
+  } catch (const DataError&) {
+    showCritical(app, kDataErrorText);
+  } catch (const std::exception&) {
+    showCritical(app, kDataErrorText);
+  }
+}
+
+}  // namespace
+
+DesktopProgram::DesktopProgram(NumberFormat numberFormat)
+    : toolkit_(state_), app_{state_, toolkit_}, binder_(state_) {
+  state_.numberFormat = numberFormat;
+  mainWindow_ = std::make_unique<MainWindow>(state_, binder_);
+  progressWindow_ = buildProgressWindow(state_.Progreso, binder_, mainWindow_.get());
+  previewWindow_ = buildPreviewWindow(state_.Preview, binder_, mainWindow_.get());
+  aboutWindow_ = buildAboutWindow(state_.About, binder_, mainWindow_.get());
+
+  toolkit_.dialogParent = [this]() -> QWidget* {
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr ? active : mainWindow_.get();
+  };
+  toolkit_.beforeConversionDialog = [this] { refresh(); };
+  toolkit_.showProgress = [this](const ProgressWindowState& progress) {
+    progressCopy_.Progreso = progress;
+    binder_.show(progressCopy_, "Progreso");
+  };
+  mainWindow_->closeRequested = [this] {
+    if (converting()) {
+      toolkit_.requestCancel();
+      return false;
+    }
+    toolkit_.endProgram();
+    return true;
+  };
+  progressWindow_->closeRequested = [this] { clicked(state_.Progreso.Ok); };
+  previewWindow_->closeRequested = [this] { clicked(state_.Preview.Salida); };
+  aboutWindow_->closeRequested = [this] { clicked(state_.About.Command1); };
+  connectUserActions();
+}
+
+DesktopProgram::~DesktopProgram() {
+  // A conversion still running is cancelled; its questions are answered
+  // while it ends.
+  if (worker_ != nullptr) {
+    disconnect(worker_, nullptr, this, nullptr);
+    toolkit_.requestCancel();
+    while (!worker_->wait(10)) QCoreApplication::processEvents();
+    delete worker_;
+  }
+}
+
+void DesktopProgram::start(const std::filesystem::path& workingFolder) {
+  react([&] { startUp(app_, workingFolder); });
+}
+
+void DesktopProgram::refresh() { binder_.show(state_); }
+
+void DesktopProgram::react(const std::function<void()>& reaction) {
+  reacting_ = true;
+  trapFailures(app_, reaction);
+  reacting_ = false;
+  refresh();
+}
+
+void DesktopProgram::connectUserActions() {
+  for (const WidgetBinder::Binding& binding : binder_.bindings()) {
+    Control* control = binding.control;
+    QObject* target = binding.target;
+    if (auto* action = qobject_cast<QAction*>(target)) {
+      if (action->menu() == nullptr && !action->isSeparator())
+        connect(action, &QAction::triggered, this, [this, control] { clicked(*control); });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+      connect(button, &QAbstractButton::clicked, this, [this, control] { clicked(*control); });
+    } else if (auto* label = qobject_cast<ClickableLabel*>(target)) {
+      connect(label, &ClickableLabel::clicked, this, [this, control] { clicked(*control); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(target)) {
+      connect(combo, &QComboBox::activated, this, [this, control](int index) { selected(*control, index); });
+      if (combo->isEditable())
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+                [this, control](const QString& text) { edited(*control, text); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+      connect(edit, &QLineEdit::textEdited, this, [this, control](const QString& text) { edited(*control, text); });
+    }
+  }
+}
+
+void DesktopProgram::clicked(Control& control) {
+  if (converting() && &control == &state_.Progreso.Cancelar) toolkit_.requestCancel();
+  if (busy()) return;
+  const bool convertCommand = &control == &state_.Command1 || &control == &state_.Command2;
+  if (convertCommand && state_.M_Archivo.checked()) {
+    runInBackground([this, &control] { click(app_, control); });
+    return;
+  }
+  react([&] { click(app_, control); });
+}
+
+void DesktopProgram::selected(Control& control, int index) {
+  if (busy()) return;
+  react([&] { selectIndex(app_, control, index); });
+}
+
+void DesktopProgram::edited(Control& control, const QString& text) {
+  if (busy()) return;
+  control.text = stateText(text);
+}
+
+void DesktopProgram::setInteractive(bool interactive) {
+  mainWindow_->centralWidget()->setEnabled(interactive);
+  mainWindow_->menuBar()->setEnabled(interactive);
+  previewWindow_->setEnabled(interactive);
+  aboutWindow_->setEnabled(interactive);
+}
+
+void DesktopProgram::runInBackground(std::function<void()> job) {
+  toolkit_.startRun();
+  setInteractive(false);
+  worker_ = QThread::create([this, job = std::move(job)] { trapFailures(app_, job); });
+  connect(worker_, &QThread::finished, this, &DesktopProgram::conversionEnded);
+  worker_->start();
+}
+
+void DesktopProgram::conversionEnded() {
+  worker_->wait();
+  delete worker_;
+  worker_ = nullptr;
+  toolkit_.endRun();
+  setInteractive(true);
+  refresh();
+}
+
+}  // namespace brelosta

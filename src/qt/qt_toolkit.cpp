@@ -1,0 +1,179 @@
+#include "qt/qt_toolkit.hpp"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+#include <QUrl>
+
+#include "qt/control_view.hpp"
+
+namespace brelosta {
+namespace {
+
+// Copies of the progress window go out at most this often while a file
+// conversion runs.
+constexpr auto kProgressInterval = std::chrono::milliseconds(40);
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+  }
+  return QMessageBox::NoIcon;
+}
+
+MessageAnswer runMessageBox(QWidget* parent, const MessageRequest& request) {
+  const bool yesNo = request.buttons == MessageButtons::YesNo;
+  QMessageBox box(qtIcon(request.icon), qtText(request.title), qtText(request.text),
+                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  // Spanish captions whether or not Qt's own translation is installed.
+  if (yesNo) {
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.setDefaultButton(request.defaultAnswer == MessageAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+  } else {
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+  }
+  box.exec();
+  if (!yesNo) return MessageAnswer::Ok;
+  return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogRequest& request) {
+  const QString start = request.initialFile.empty() ? QDir::currentPath() : qtText(request.initialFile);
+  const QString title = qtText(request.title);
+  const QString filter = qtFileFilter(request.filter);
+  const auto options = QFileDialog::HideNameFilterDetails;
+  const QString chosen = request.mode == FileDialogMode::Open
+                             ? QFileDialog::getOpenFileName(parent, title, start, filter, nullptr, options)
+                             : QFileDialog::getSaveFileName(parent, title, start, filter, nullptr, options);
+  if (chosen.isEmpty()) return std::nullopt;
+  return stateText(QDir::toNativeSeparators(chosen));
+}
+
+}  // namespace
+
+QString qtFileFilter(std::string_view filter) {
+  const QStringList parts = qtText(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype k = 0; k + 1 < parts.size(); k += 2) {
+    QStringList patterns = parts[k + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+      pattern = pattern.trimmed();
+      if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+    }
+    filters.push_back(parts[k] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+  }
+  if (filters.isEmpty()) return QStringLiteral("(*)");
+  return filters.join(QStringLiteral(";;"));
+}
+
+QtToolkit::QtToolkit(const MainWindowState& state) : state_(state) {}
+
+bool QtToolkit::onConversionThread() const { return QThread::currentThread() != thread(); }
+
+template <class Result, class Function>
+Result QtToolkit::onUserInterfaceThread(Function function) {
+  if (!onConversionThread()) return function();
+  Result result{};
+  QMetaObject::invokeMethod(
+      this,
+      [&] {
+        if (beforeConversionDialog) beforeConversionDialog();
+        result = function();
+      },
+      Qt::BlockingQueuedConnection);
+  return result;
+}
+
+MessageAnswer QtToolkit::showMessage(const MessageRequest& request) {
+  return onUserInterfaceThread<MessageAnswer>(
+      [&] { return runMessageBox(dialogParent ? dialogParent() : nullptr, request); });
+}
+
+std::optional<std::string> QtToolkit::chooseFile(const FileDialogRequest& request) {
+  return onUserInterfaceThread<std::optional<std::string>>(
+      [&] { return runFileDialog(dialogParent ? dialogParent() : nullptr, request); });
+}
+
+void QtToolkit::switchWaitCursor(bool on) {
+  if (on) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++waitCursorDepth_;
+  } else if (waitCursorDepth_ > 0) {
+    QApplication::restoreOverrideCursor();
+    --waitCursorDepth_;
+  }
+}
+
+void QtToolkit::setWaitCursor(bool on) {
+  if (!onConversionThread()) {
+    switchWaitCursor(on);
+    return;
+  }
+  sendProgress();
+  QMetaObject::invokeMethod(this, [this, on] { switchWaitCursor(on); }, Qt::QueuedConnection);
+}
+
+void QtToolkit::sendProgress() {
+  const auto now = std::chrono::steady_clock::now();
+  if (progressSent_ && now - lastProgressSent_ < kProgressInterval) return;
+  progressSent_ = true;
+  lastProgressSent_ = now;
+  QMetaObject::invokeMethod(
+      this, [this, copy = state_.Progreso] { if (showProgress) showProgress(copy); }, Qt::QueuedConnection);
+}
+
+void QtToolkit::progressChanged(float /*value*/) {
+  if (onConversionThread())
+    sendProgress();
+  else if (showProgress)
+    showProgress(state_.Progreso);
+}
+
+bool QtToolkit::cancelRequested() {
+  if (onConversionThread()) sendProgress();
+  return cancel_;
+}
+
+void QtToolkit::startRun() {
+  cancel_ = false;
+  progressSent_ = false;
+}
+
+void QtToolkit::endRun() {
+  while (waitCursorDepth_ > 0) switchWaitCursor(false);
+}
+
+bool QtToolkit::startHelpViewer(const std::filesystem::path& guide) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(guide, error)) return false;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(qtText(guide.string())));
+}
+
+void QtToolkit::endProgram() {
+  const auto end = [this] {
+    if (onEndProgram)
+      onEndProgram();
+    else
+      QCoreApplication::exit(0);
+  };
+  if (onConversionThread())
+    QMetaObject::invokeMethod(this, end, Qt::QueuedConnection);
+  else
+    end();
+}
+
+}  // namespace brelosta
