@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
   }
 
   brelosta::DesktopProgram program(options.numberFormat);
+  program.state().helpGuide = BRELOSTA_HELP_GUIDE;
   program.start(std::filesystem::current_path());
   return application.exec();
 }

@@ -185,6 +185,7 @@ TEST_F(ProgramTest, MethodFrameTakesTheHiddenGeoidFramesPlace) {
   QWidget* window = &program->mainWindow();
   auto* geoid = widget<QWidget>("Frame8");
   auto* method = widget<QWidget>("Conversion");
+  program->state().Conversion.visible = true;
   program->state().Frame8.visible = true;
   program->refresh();
   const int geoidTop = placeOf(geoid, window).top();
