@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <system_error>
+#include <utility>
 
 #include "core/windows1252.hpp"
 
@@ -16,6 +17,13 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return std::nullopt;
   std::string bytes;
+  // One allocation of the file's size, so that a large point file is never
+  // held twice while the buffer grows.
+  if (std::fseek(file, 0, SEEK_END) == 0) {
+    const long size = std::ftell(file);
+    if (size > 0) bytes.reserve(static_cast<std::size_t>(size));
+    std::rewind(file);
+  }
   char buffer[1 << 16];
   std::size_t read = 0;
   while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, read);
@@ -28,7 +36,7 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
 std::optional<std::string> readTextFile(const std::filesystem::path& path) {
   auto bytes = readFileBytes(path);
   if (!bytes) return std::nullopt;
-  return decodeFileText(*bytes);
+  return decodeFileTextInPlace(std::move(*bytes));
 }
 
 bool LineReader::next(std::string_view& line) {

@@ -150,4 +150,13 @@ std::string decodeFileText(std::string_view bytes) {
   return decodeWindows1252(bytes);
 }
 
+std::string decodeFileTextInPlace(std::string bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const std::string_view view(bytes);
+  const bool marked = view.starts_with(kByteOrderMark);
+  if (!scanUtf8(marked ? view.substr(kByteOrderMark.size()) : view).valid) return decodeWindows1252(view);
+  if (marked) bytes.erase(0, kByteOrderMark.size());
+  return bytes;
+}
+
 }  // namespace brelosta
