@@ -10,10 +10,11 @@
 
 namespace brelosta {
 
-// The result of every record of a file run, in record order: the texts the
-// target panel showed after the record was converted (slots by meaning, as
-// in SplitRecord, for the target's kind and angle format), or the mark that
-// the screening passed over it. The texts are packed into large blocks, so a
+// The result of every record of a file run, in record order: the record's
+// Id (pointing into the batch) and the texts the target panel showed after
+// the record was converted (slots by meaning, as in SplitRecord, for the
+// target's kind and angle format), or the mark that the screening passed
+// over it. The texts are packed into large blocks, so a
 // million results neither allocate a million times nor move while growing.
 class BatchResults {
  public:
@@ -23,16 +24,16 @@ class BatchResults {
   std::size_t size() const { return skipped_.size(); }
 
   // The record's texts, slotsPerRecord() of them.
-  void addConverted(const std::array<const std::string*, kMaxSlots>& texts);
-  void addSkipped();
+  void addConverted(std::string_view id, const std::array<const std::string*, kMaxSlots>& texts);
+  void addSkipped(std::string_view id);
 
   // Walks the results from the first record on.
   class Reader {
    public:
     explicit Reader(const BatchResults& results) : results_(results) {}
-    // The next record's result: false when it was skipped (the texts are
-    // then left alone).
-    bool next(std::array<std::string_view, kMaxSlots>& texts);
+    // The next record's Id and result: false when it was skipped (the
+    // texts are then left alone).
+    bool next(std::string_view& id, std::array<std::string_view, kMaxSlots>& texts);
 
    private:
     const BatchResults& results_;
@@ -43,7 +44,8 @@ class BatchResults {
 
  private:
   int slotsPerRecord_;
-  std::vector<std::string> blocks_;  // texts, each followed by a NUL
+  std::vector<std::string> blocks_;  // texts, each after its length
+  std::vector<std::string_view> ids_;
   std::vector<bool> skipped_;
 };
 

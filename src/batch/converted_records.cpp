@@ -2,15 +2,14 @@
 
 namespace brelosta {
 
-bool ConvertedRecords::next(OutputRecord& record) {
+bool ConvertedRecords::next(OutputRecord& record, bool withInput) {
   if (number_ == results_.size()) return false;
   ++number_;
-  const PointRecord input = batch_.record(number_, sourcePlan_, scratch_);
   record.number = number_;
-  record.id = input.id;
-  record.input = input.slots;
-  if (!reader_.next(texts_)) {
-    record.output = input.slots;
+  const bool converted = reader_.next(record.id, texts_);
+  if (withInput || !converted) record.input = batch_.record(number_, sourcePlan_, scratch_).slots;
+  if (!converted) {
+    record.output = record.input;
     return true;
   }
   record.output = {};

@@ -11,9 +11,9 @@
 namespace brelosta {
 
 // One record as the output files show it: its number (from 1), its Id, its
-// input slots (source meaning) and its output slots (target meaning): the
-// result texts of a converted record, the input slots again for a record
-// the screening passed over.
+// input slots (source meaning, when asked for) and its output slots (target
+// meaning): the result texts of a converted record, the input slots again
+// for a record the screening passed over.
 struct OutputRecord {
   std::size_t number = 0;
   std::string_view id;
@@ -30,8 +30,9 @@ class ConvertedRecords {
 
   std::size_t size() const { return results_.size(); }
   int outputSlots() const { return results_.slotsPerRecord(); }
-  // False after the last record.
-  bool next(OutputRecord& record);
+  // False after the last record. The input slots are split from the line
+  // again only when asked for (or needed as output).
+  bool next(OutputRecord& record, bool withInput);
   // From the first record again.
   ConvertedRecords restart() const { return ConvertedRecords(batch_, sourcePlan_, results_); }
 

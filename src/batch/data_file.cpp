@@ -8,7 +8,10 @@ namespace brelosta {
 namespace {
 
 bool needsQuotes(std::string_view text) {
-  return text.find(',') != std::string_view::npos || text.starts_with(' ') || text.ends_with(' ');
+  if (text.starts_with(' ') || text.ends_with(' ')) return true;
+  for (const char c : text)
+    if (c == ',') return true;
+  return false;
 }
 
 }  // namespace
@@ -38,7 +41,7 @@ void writeDataFile(ConvertedRecords records, const std::optional<RecordPlan>& ta
                    OutputSink& sink) {
   if (!targetPlan) return;
   OutputRecord record;
-  while (records.next(record)) {
+  while (records.next(record, false)) {
     std::string& line = sink.text();
     bool first = true;
     for (const int slot : targetPlan->fieldSlots) {

@@ -77,7 +77,7 @@ class FileRun {
       if (app_.toolkit.cancelRequested()) throw CommandEnded{};
       const PointRecord record = batch->record(number, sourcePlan, scratch);
       if (skippedByScreening(record.slots[0], format_)) {
-        results_.addSkipped();
+        results_.addSkipped(record.id);
         continue;
       }
       progress.at(number);
@@ -86,7 +86,7 @@ class FileRun {
       // never read on into the next record.
       if (!record.complete) throw DataError{};
       convertPoint(app_, run_);
-      store();
+      store(record.id);
     }
     if (app_.toolkit.cancelRequested()) throw CommandEnded{};
     writeOutput(ConvertedRecords(*batch, sourcePlan, results_));
@@ -101,11 +101,11 @@ class FileRun {
     }
   }
 
-  void store() {
+  void store(std::string_view id) {
     std::array<const std::string*, kMaxSlots> texts{};
     for (int k = 0; k < slotCount(targetFamily_); ++k)
       texts[static_cast<std::size_t>(k)] = &targetBoxes_[static_cast<std::size_t>(k)]->text;
-    results_.addConverted(texts);
+    results_.addConverted(id, texts);
   }
 
   // The output goes to a new file beside the target, which replaces the

@@ -168,18 +168,21 @@ void writeDatumData(const ReportData& data, NumberFormat format, OutputSink& sin
 // degrees column keeps the sign of "-0", which carries a negative angle
 // under one degree.
 void appendSlot(std::string& out, const Field& slot, Picture picture, NumberFormat format, bool degrees = false) {
-  double value = slot.number;
-  if (!slot.isNumber()) {
-    const auto read = strictValue(slot.text, format);
-    if (!read) {
-      out += slot.text;
-      return;
-    }
-    value = *read;
-  }
   const std::size_t start = out.size();
-  appendPicture(out, value, picture, format);
-  if (degrees && std::signbit(value) && out[start] != '-') out.insert(start, 1, '-');
+  bool negative = false;
+  if (slot.isNumber()) {
+    if (!appendDecimalPicture(out, slot.text, '.', picture, format)) appendPicture(out, slot.number, picture, format);
+    negative = std::signbit(slot.number);
+  } else if (appendDecimalPicture(out, slot.text, format.decimalMark, picture, format)) {
+    negative = slot.text.starts_with('-');
+  } else if (const auto value = strictValue(slot.text, format)) {
+    appendPicture(out, *value, picture, format);
+    negative = std::signbit(*value);
+  } else {
+    out += slot.text;
+    return;
+  }
+  if (degrees && negative && out[start] != '-') out.insert(start, 1, '-');
 }
 
 void appendStation(std::string& out, std::string_view id) {
@@ -260,7 +263,7 @@ void writeTable(Table table, ConvertedRecords records, bool output, NumberFormat
   }
   sink.line("");
   OutputRecord record;
-  while (records.next(record)) {
+  while (records.next(record, !output)) {
     appendRow(sink.text(), table, record, output ? record.output : record.input, format);
     sink.endLine();
   }

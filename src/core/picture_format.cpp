@@ -1,8 +1,10 @@
 #include "core/picture_format.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace brelosta {
 namespace {
@@ -32,7 +34,7 @@ DecimalForm decimalForm(double magnitude) {
 
 }  // namespace
 
-void appendPicture(std::string& out, double value, Picture picture, NumberFormat format) {
+void appendPictureExact(std::string& out, double value, Picture picture, NumberFormat format) {
   if (!std::isfinite(value)) {
     out += std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
     return;
@@ -79,6 +81,143 @@ void appendPicture(std::string& out, double value, Picture picture, NumberFormat
       out += index >= 0 ? digits[index] : '0';
     }
   }
+}
+
+namespace {
+
+constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+// Scaled values below this keep at most 13 digits, well inside the 15 the
+// exact path works with.
+constexpr double kFastLimit = 1e13;
+// Bound on how far the 15-digit form, and the product by a power of ten,
+// move a scaled value, relative to it: 5e-15 and 2^-53, with room to spare.
+constexpr double kRoundingNoise = 1e-14;
+
+// Widest text of the shortcut: a sign, 13 digits or the picture's leading
+// zeros, the mark and 15 decimals.
+constexpr int kMaxIntegerPlaces = 32;
+
+// "00" to "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int n = 0; n < 100; ++n) {
+    pairs[static_cast<std::size_t>(2 * n)] = static_cast<char>('0' + n / 10);
+    pairs[static_cast<std::size_t>(2 * n + 1)] = static_cast<char>('0' + n % 10);
+  }
+  return pairs;
+}();
+
+// Writes the last `count` decimal digits of n backwards, ending before
+// `end`; returns where they start.
+char* writeDigits(char* end, std::uint64_t n, int count) {
+  for (; count >= 2; count -= 2, n /= 100) {
+    const std::size_t pair = 2 * static_cast<std::size_t>(n % 100);
+    *--end = kDigitPairs[pair + 1];
+    *--end = kDigitPairs[pair];
+  }
+  if (count == 1) *--end = static_cast<char>('0' + n % 10);
+  return end;
+}
+
+// The usual case done with one multiplication: |value| x 10^decimals is
+// small, and far enough from a half that neither the 15-digit form nor the
+// product's own rounding can move it across one, so rounding it to the
+// nearest integer gives the digits the exact path would.
+bool appendPictureFast(std::string& out, double value, Picture picture, NumberFormat format) {
+  if (picture.decimals < 0 || picture.decimals >= static_cast<int>(kPowersOfTen.size())) return false;
+  if (picture.minIntegerDigits > kMaxIntegerPlaces) return false;
+  const double power = kPowersOfTen[static_cast<std::size_t>(picture.decimals)];
+  const double scaled = std::fabs(value) * power;
+  if (!(scaled < kFastLimit)) return false;  // also refuses NaN
+  const auto whole = static_cast<std::uint64_t>(scaled);  // the integer part: scaled is not negative
+  const double fraction = scaled - static_cast<double>(whole);
+  if (std::fabs(fraction - 0.5) <= scaled * kRoundingNoise) return false;
+  const std::uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
+  const auto unit = static_cast<std::uint64_t>(power);
+
+  // Written from the last digit backwards.
+  std::array<char, 1 + kMaxIntegerPlaces + 1 + kPowersOfTen.size()> text;
+  char* const end = text.data() + text.size();
+  char* first = end;
+  if (picture.decimals > 0) {
+    first = writeDigits(first, rounded % unit, picture.decimals);
+    *--first = format.decimalMark;
+  }
+  std::uint64_t integer = rounded / unit;
+  int places = 0;
+  while (integer >= 100) {
+    first = writeDigits(first, integer % 100, 2);
+    integer /= 100;
+    places += 2;
+  }
+  if (integer > 0) {
+    const int count = integer >= 10 ? 2 : 1;
+    first = writeDigits(first, integer, count);
+    places += count;
+  }
+  for (; places < picture.minIntegerDigits; ++places) *--first = '0';
+  if (value < 0 && rounded != 0) *--first = '-';
+  out.append(first, end);
+  return true;
+}
+
+}  // namespace
+
+void appendPicture(std::string& out, double value, Picture picture, NumberFormat format) {
+  if (!appendPictureFast(out, value, picture, format)) appendPictureExact(out, value, picture, format);
+}
+
+bool appendDecimalPicture(std::string& out, std::string_view text, char textMark, Picture picture,
+                          NumberFormat format) {
+  if (picture.decimals < 0 || picture.decimals >= static_cast<int>(kPowersOfTen.size())) return false;
+  const bool negative = text.starts_with('-');
+  std::size_t i = negative || text.starts_with('+') ? 1 : 0;
+  const std::size_t integerStart = i;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+  std::string_view integer = text.substr(integerStart, i - integerStart);
+  std::string_view fraction;
+  if (i < text.size() && text[i] == textMark) {
+    const std::size_t fractionStart = ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    fraction = text.substr(fractionStart, i - fractionStart);
+  }
+  if (i != text.size() || integer.size() + fraction.size() == 0) return false;
+  integer.remove_prefix(std::min(integer.find_first_not_of('0'), integer.size()));
+  const std::size_t fractionZeros = std::min(fraction.find_first_not_of('0'), fraction.size());
+  const std::size_t significant = integer.empty() ? fraction.size() - fractionZeros : integer.size() + fraction.size();
+  // A text of at most 15 significant digits is the 15-digit form of the
+  // double it reads as, so rounding its own digits is what the exact path
+  // does.
+  if (significant > static_cast<std::size_t>(kSignificantDigits)) return false;
+
+  // A carry place, the integer digits, the picture's decimals; then rounded
+  // half away from zero on the first dropped digit.
+  const auto decimals = static_cast<std::size_t>(picture.decimals);
+  std::array<char, 1 + kSignificantDigits + kPowersOfTen.size()> digits;
+  std::size_t count = 0;
+  digits[count++] = '0';
+  for (const char c : integer) digits[count++] = c;
+  const std::size_t integerEnd = count;
+  for (std::size_t k = 0; k < decimals; ++k) digits[count++] = k < fraction.size() ? fraction[k] : '0';
+  if (fraction.size() > decimals && fraction[decimals] >= '5') {
+    std::size_t k = count;
+    while (digits[--k] == '9') digits[k] = '0';
+    ++digits[k];
+  }
+  const auto begin = digits.begin();
+  const bool zero = std::all_of(begin, begin + static_cast<std::ptrdiff_t>(count), [](char c) { return c == '0'; });
+  if (negative && !zero) out += '-';
+  const std::size_t first = digits[0] == '0' ? 1 : 0;
+  const std::size_t shown = integerEnd - first;
+  if (static_cast<int>(shown) < picture.minIntegerDigits)
+    out.append(static_cast<std::size_t>(picture.minIntegerDigits) - shown, '0');
+  out.append(digits.data() + first, shown);
+  if (decimals > 0) {
+    out += format.decimalMark;
+    out.append(digits.data() + integerEnd, decimals);
+  }
+  return true;
 }
 
 std::string formatPicture(double value, Picture picture, NumberFormat format) {
