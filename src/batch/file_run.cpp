@@ -6,6 +6,7 @@
 #include "batch/converted_records.hpp"
 #include "batch/data_file.hpp"
 #include "batch/field_text.hpp"
+#include "batch/input_cells.hpp"
 #include "batch/point_batch.hpp"
 #include "batch/report.hpp"
 #include "batch/screening.hpp"
@@ -71,11 +72,13 @@ class FileRun {
     // An empty file has no record to divide the progress by.
     if (batch->size() == 0) throw DataError{};
     const auto sourcePlan = recordPlan(source_.Formato.text, sourceFamily_);
+    InputCells cells(slotCount(sourceFamily_), batch->size());
     Progress progress(app_, batch->size());
     std::vector<Field> scratch;
     for (std::size_t number = 1; number <= batch->size(); ++number) {
       if (app_.toolkit.cancelRequested()) throw CommandEnded{};
       const PointRecord record = batch->record(number, sourcePlan, scratch);
+      cells.add(batch->line(number), record);
       if (skippedByScreening(record.slots[0], format_)) {
         results_.addSkipped(record.id);
         continue;
@@ -89,7 +92,7 @@ class FileRun {
       store(record.id);
     }
     if (app_.toolkit.cancelRequested()) throw CommandEnded{};
-    writeOutput(ConvertedRecords(*batch, sourcePlan, results_));
+    writeOutput(ConvertedRecords(*batch, sourcePlan, cells, results_));
   }
 
  private:

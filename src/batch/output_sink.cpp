@@ -1,6 +1,7 @@
 #include "batch/output_sink.hpp"
 
-#include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "core/windows1252.hpp"
 
@@ -9,8 +10,16 @@ namespace {
 
 constexpr std::size_t kChunkSize = std::size_t{1} << 20;
 
-bool plainAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+// Where the first byte of a non-ASCII character is, or the text's size.
+std::size_t firstHighByte(std::string_view text) {
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if ((word & 0x8080808080808080ULL) != 0) break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
 }
 
 }  // namespace
@@ -28,12 +37,17 @@ void OutputSink::line(std::string_view text) {
 void OutputSink::finish() { flush(); }
 
 void OutputSink::flush() {
-  if (buffer_.empty()) return;
-  // Most point files are plain ASCII, which the code page writes unchanged.
-  if (plainAscii(buffer_))
-    write_(buffer_);
-  else
-    write_(encodeWindows1252(buffer_));
+  // Point files and reports are almost all ASCII, which the code page
+  // writes unchanged; only the runs of other characters are encoded.
+  std::string_view text = buffer_;
+  while (!text.empty()) {
+    const std::size_t high = firstHighByte(text);
+    write_(text.substr(0, high));
+    std::size_t end = high;
+    while (end < text.size() && static_cast<unsigned char>(text[end]) >= 0x80) ++end;
+    if (end > high) write_(encodeWindows1252(text.substr(high, end - high)));
+    text.remove_prefix(end);
+  }
   buffer_.clear();
 }
 

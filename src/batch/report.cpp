@@ -1,5 +1,6 @@
 #include "batch/report.hpp"
 
+#include <charconv>
 #include <cmath>
 
 #include "batch/credits.hpp"
@@ -24,7 +25,6 @@ constexpr std::string_view kReferenceOnTarget = "ITRF94_1995.4 /REGVEN ";
 constexpr std::string_view kUtmText = "UTM";
 constexpr std::string_view kLambertText = "Conica de Lambert";
 
-constexpr Picture kRecordNumber = parsePicture("00");
 constexpr Picture kNorth = parsePicture("#0000000.0000");
 constexpr Picture kEast = parsePicture("#00000000.0000");
 constexpr Picture kHeight = parsePicture("#0000.0000");
@@ -163,16 +163,17 @@ void writeDatumData(const ReportData& data, NumberFormat format, OutputSink& sin
   line.end();
 }
 
-// A slot in a table column: a number, or a text that is a number in the
-// user's format, with the column's picture; any other text unchanged. A
-// degrees column keeps the sign of "-0", which carries a negative angle
-// under one degree.
+// A slot in a table column: a number (read from its text), or a text that
+// is a number in the user's format, with the column's picture; any other
+// text unchanged. A degrees column keeps the sign of "-0", which carries a
+// negative angle under one degree.
 void appendSlot(std::string& out, const Field& slot, Picture picture, NumberFormat format, bool degrees = false) {
   const std::size_t start = out.size();
   bool negative = false;
   if (slot.isNumber()) {
-    if (!appendDecimalPicture(out, slot.text, '.', picture, format)) appendPicture(out, slot.number, picture, format);
-    negative = std::signbit(slot.number);
+    if (!appendDecimalPicture(out, slot.text, '.', picture, format))
+      appendPicture(out, plainNumber(slot.text).value_or(0.0), picture, format);
+    negative = slot.text.starts_with('-');
   } else if (appendDecimalPicture(out, slot.text, format.decimalMark, picture, format)) {
     negative = slot.text.starts_with('-');
   } else if (const auto value = strictValue(slot.text, format)) {
@@ -202,11 +203,20 @@ void appendStation(std::string& out, std::string_view id) {
   out += id.substr(0, end);
 }
 
+// The record number as the picture "00" writes it.
+void appendRecordNumber(std::string& out, std::size_t number) {
+  std::array<char, 24> digits;
+  const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), number);
+  (void)error;  // 24 characters hold every size_t
+  if (number < 10) out += '0';
+  out.append(digits.data(), end);
+}
+
 void appendRow(std::string& out, Table table, const OutputRecord& record, const std::array<Field, kMaxSlots>& slots,
                NumberFormat format) {
   const auto blanks = [&](std::size_t count) { out.append(count, ' '); };
   blanks(4);
-  appendPicture(out, static_cast<double>(record.number), kRecordNumber, format);
+  appendRecordNumber(out, record.number);
   blanks(2);
   appendStation(out, record.id);
   switch (table) {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace brelosta {
 namespace {
@@ -170,53 +171,71 @@ void appendPicture(std::string& out, double value, Picture picture, NumberFormat
 
 bool appendDecimalPicture(std::string& out, std::string_view text, char textMark, Picture picture,
                           NumberFormat format) {
-  if (picture.decimals < 0 || picture.decimals >= static_cast<int>(kPowersOfTen.size())) return false;
-  const bool negative = text.starts_with('-');
-  std::size_t i = negative || text.starts_with('+') ? 1 : 0;
-  const std::size_t integerStart = i;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-  std::string_view integer = text.substr(integerStart, i - integerStart);
-  std::string_view fraction;
+  if (picture.decimals < 0 || picture.decimals > kSignificantDigits || picture.minIntegerDigits > kMaxIntegerPlaces)
+    return false;
+  const auto isDigitAt = [&](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+  std::size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+  std::size_t integerBegin = i;
+  while (isDigitAt(i)) ++i;
+  const std::size_t integerEnd = i;
+  std::size_t fractionBegin = i;
+  std::size_t fractionEnd = i;
   if (i < text.size() && text[i] == textMark) {
-    const std::size_t fractionStart = ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-    fraction = text.substr(fractionStart, i - fractionStart);
+    fractionBegin = ++i;
+    while (isDigitAt(i)) ++i;
+    fractionEnd = i;
   }
-  if (i != text.size() || integer.size() + fraction.size() == 0) return false;
-  integer.remove_prefix(std::min(integer.find_first_not_of('0'), integer.size()));
-  const std::size_t fractionZeros = std::min(fraction.find_first_not_of('0'), fraction.size());
-  const std::size_t significant = integer.empty() ? fraction.size() - fractionZeros : integer.size() + fraction.size();
+  if (i != text.size() || (integerEnd == integerBegin && fractionEnd == fractionBegin)) return false;
+  while (integerBegin < integerEnd && text[integerBegin] == '0') ++integerBegin;
+  const std::size_t integerLength = integerEnd - integerBegin;
+  const std::size_t fractionLength = fractionEnd - fractionBegin;
+  std::size_t significant = integerLength + fractionLength;
+  if (integerLength == 0)
+    for (std::size_t k = fractionBegin; k < fractionEnd && text[k] == '0'; ++k) --significant;
   // A text of at most 15 significant digits is the 15-digit form of the
   // double it reads as, so rounding its own digits is what the exact path
   // does.
   if (significant > static_cast<std::size_t>(kSignificantDigits)) return false;
 
-  // A carry place, the integer digits, the picture's decimals; then rounded
-  // half away from zero on the first dropped digit.
+  // Written as a sign place, a carry place, the picture's leading zeros, the
+  // integer digits, the mark and the picture's decimals; then rounded half
+  // away from zero on the first dropped digit.
   const auto decimals = static_cast<std::size_t>(picture.decimals);
-  std::array<char, 1 + kSignificantDigits + kPowersOfTen.size()> digits;
-  std::size_t count = 0;
-  digits[count++] = '0';
-  for (const char c : integer) digits[count++] = c;
-  const std::size_t integerEnd = count;
-  for (std::size_t k = 0; k < decimals; ++k) digits[count++] = k < fraction.size() ? fraction[k] : '0';
-  if (fraction.size() > decimals && fraction[decimals] >= '5') {
-    std::size_t k = count;
-    while (digits[--k] == '9') digits[k] = '0';
-    ++digits[k];
-  }
-  const auto begin = digits.begin();
-  const bool zero = std::all_of(begin, begin + static_cast<std::ptrdiff_t>(count), [](char c) { return c == '0'; });
-  if (negative && !zero) out += '-';
-  const std::size_t first = digits[0] == '0' ? 1 : 0;
-  const std::size_t shown = integerEnd - first;
-  if (static_cast<int>(shown) < picture.minIntegerDigits)
-    out.append(static_cast<std::size_t>(picture.minIntegerDigits) - shown, '0');
-  out.append(digits.data() + first, shown);
+  const std::size_t padding =
+      integerLength < static_cast<std::size_t>(std::max(picture.minIntegerDigits, 0))
+          ? static_cast<std::size_t>(picture.minIntegerDigits) - integerLength
+          : 0;
+  // Zeros are laid down in fixed widths, which compile to a few stores, and
+  // the digits copied over them.
+  std::array<char, 2 + kMaxIntegerPlaces + kSignificantDigits + 1 + kSignificantDigits> result;
+  std::size_t end = 2;
+  result[1] = '0';
+  std::memset(result.data() + end, '0', kMaxIntegerPlaces);
+  end += padding;
+  std::memcpy(result.data() + end, text.data() + integerBegin, integerLength);
+  end += integerLength;
+  const std::size_t markAt = decimals > 0 ? end : 0;
   if (decimals > 0) {
-    out += format.decimalMark;
-    out.append(digits.data() + integerEnd, decimals);
+    result[end++] = format.decimalMark;
+    std::memset(result.data() + end, '0', kSignificantDigits);
+    std::memcpy(result.data() + end, text.data() + fractionBegin, std::min(fractionLength, decimals));
+    end += decimals;
   }
+  if (fractionLength > decimals && text[fractionBegin + decimals] >= '5') {
+    std::size_t k = end - 1;
+    for (; result[k] == '9' || k == markAt; --k)
+      if (k != markAt) result[k] = '0';
+    ++result[k];
+  }
+  std::size_t begin = result[1] == '0' ? 2 : 1;  // the carry place, when the carry did not reach it
+  if (negative) {
+    bool zero = true;
+    for (std::size_t k = begin; k < end && zero; ++k) zero = result[k] == '0' || result[k] == format.decimalMark;
+    if (!zero) result[--begin] = '-';
+  }
+  out.append(result.data() + begin, end - begin);
   return true;
 }
 
