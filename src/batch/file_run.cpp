@@ -18,6 +18,8 @@
 namespace brelosta {
 namespace {
 
+// A kind the lists do not hold reads its file as a grid; the conversion
+// refuses it at the first record.
 RecordFamily familyOf(const SystemPanel& panel) {
   return recordFamily(panel.kind().value_or(CoordinateSystemKind::Utm), panel.angleFormat());
 }
