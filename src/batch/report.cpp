@@ -42,6 +42,9 @@ Table tableOf(const ReportPanel& panel) {
   return panel.angleFormat == AngleFormat::DecimalDegrees ? Table::Decimal : Table::Dms;
 }
 
+// The file names are those of the files converted, from the panels' file
+// boxes: the file dialog's last choice names another file once the user has
+// typed a path into the box.
 ReportPanel reportPanel(const SystemPanel& panel) {
   return {fileNameOf(panel.File.text), panel.Coord.text,   panel.angleFormat(), panel.Zone.text,
           panel.Para_2.text,           panel.Feste.text,   panel.Fnorte.text,   panel.Lat_origen.text,
