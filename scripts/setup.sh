@@ -5,7 +5,7 @@
 BRELOSTA_PACKAGES=(
   g++ cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libgeographiclib-dev proj-bin
+  libgeographiclib-dev proj-bin time
   clang libclang-rt-14-dev
   qt6-base-dev qt6-translations-l10n
   xvfb xauth

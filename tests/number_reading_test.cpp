@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace brelosta {
 namespace {
@@ -124,6 +128,41 @@ TEST(PlainNumber, IsTheFileFieldSyntax) {
   EXPECT_EQ(plainNumber(""), std::nullopt);
   EXPECT_EQ(plainNumber("1e"), std::nullopt);
   EXPECT_EQ(plainNumber("1e999"), std::nullopt);
+}
+
+TEST(NumberReading, ShortDecimalsReadAsTheNearestDouble) {
+  // Texts of up to 22 digits with and without exponent, read every way,
+  // against the standard library's correctly rounded reading.
+  std::mt19937_64 random(11);
+  std::uniform_int_distribution<int> digitCount(1, 22);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::uniform_int_distribution<int> pointAt(0, 22);
+  const std::vector<std::string> edges = {"0.0000000000000000000000001", "00000000000000000000012.5",
+                                          "1234567890123456.5", "999999999999999.5", "100000000000000.0",
+                                          "18446744073709551617", "0.1000000000000000055511151231257827"};
+  for (std::size_t k = 0; k < 100000 + edges.size(); ++k) {
+    std::string text = k % 2 == 0 ? "" : "-";
+    const int count = digitCount(random);
+    const int point = pointAt(random);
+    for (int d = 0; d < count; ++d) {
+      if (d == point) text += '.';
+      text += static_cast<char>('0' + digit(random));
+    }
+    if (k % 7 == 0) text += "e-3";
+    if (k >= 100000) text = edges[k - 100000];
+    double expected = 0.0;
+    const std::string_view unsignedText = std::string_view(text).substr(text.front() == '-' ? 1 : 0);
+    std::from_chars(unsignedText.data(), unsignedText.data() + unsignedText.size(), expected);
+    if (text.front() == '-') expected = -expected;
+    std::string commaText = text;
+    for (char& c : commaText)
+      if (c == '.') c = ',';
+    ASSERT_EQ(plainNumber(text), expected) << text;
+    ASSERT_EQ(strictValue(text, kPoint), expected) << text;
+    ASSERT_EQ(lenientValue(text, kPoint), expected) << text;
+    ASSERT_EQ(strictValue(" " + commaText + " ", kComma), expected) << commaText;
+    ASSERT_EQ(lenientValue(commaText + "x", kComma), expected) << commaText;
+  }
 }
 
 }  // namespace

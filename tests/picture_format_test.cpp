@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
+#include <vector>
 
 #include "core/number_reading.hpp"
 
@@ -78,6 +80,71 @@ TEST(PictureFormat, ReadsBackToThePicturesPrecisionInBothFormats) {
       }
     }
   }
+}
+
+TEST(PictureFormat, ShortcutAgreesWithTheExactPath) {
+  // Values of every size, values written with few decimals (which sit on
+  // or next to the halves a picture rounds at) and their neighbours.
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> exponent(-12.0, 16.0);
+  std::uniform_int_distribution<int> cents(-2000000, 2000000);
+  std::vector<double> values;
+  for (int k = 0; k < 20000; ++k) {
+    values.push_back(std::copysign(std::pow(10.0, exponent(random)), cents(random)));
+    const double decimal = cents(random) / 1000.0 + 0.0005;
+    values.push_back(decimal);
+    values.push_back(std::nextafter(decimal, 0.0));
+    values.push_back(std::nextafter(decimal, 1e300));
+  }
+  for (const char* pictureText : {"0", "00", "#00", "##0.00", "00.0000", "##0.00000", "#0000.0000",
+                                  "######0.0000", "#00000000.0000", "##0.000000000", "#.00"}) {
+    const Picture picture = parsePicture(pictureText);
+    for (const double value : values) {
+      std::string fast;
+      std::string exact;
+      appendPicture(fast, value, picture, NumberFormat::comma());
+      appendPictureExact(exact, value, picture, NumberFormat::comma());
+      ASSERT_EQ(fast, exact) << value << " with " << pictureText;
+    }
+  }
+}
+
+TEST(PictureFormat, DecimalTextsTakeTheirOwnDigitsAsTheExactPathWould) {
+  std::mt19937_64 random(13);
+  std::uniform_int_distribution<int> digitCount(1, 17);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::uniform_int_distribution<int> pointAt(0, 18);
+  const char* pictures[] = {"0", "00", "#00", "00.0000", "##0.00000", "#0000.0000", "#0000000.0000",
+                            "##0.000000000", "#.00"};
+  for (int k = 0; k < 50000; ++k) {
+    std::string text = k % 3 == 0 ? "-" : "";
+    const int count = digitCount(random);
+    const int point = pointAt(random);
+    for (int d = 0; d < count; ++d) {
+      if (d == point) text += ',';
+      // Runs of nines and fives sit on the carries and halves.
+      const int kind = digit(random);
+      text += static_cast<char>(kind < 3 ? '9' : kind < 5 ? '5' : kind < 6 ? '0' : '0' + digit(random));
+    }
+    const double value = *strictValue(text, NumberFormat::comma());
+    for (const char* pictureText : pictures) {
+      const Picture picture = parsePicture(pictureText);
+      std::string fromText;
+      std::string exact;
+      const bool taken = appendDecimalPicture(fromText, text, ',', picture, NumberFormat::point());
+      appendPictureExact(exact, value, picture, NumberFormat::point());
+      if (taken) {
+        ASSERT_EQ(fromText, exact) << text << " with " << pictureText;
+      }
+      if (count <= 15) {
+        ASSERT_TRUE(taken) << text;
+      }
+    }
+  }
+  std::string out;
+  for (const char* notPlain : {"", "-", ",", "1e5", "1.000", "12a", "+-1", "1,2,3"})
+    EXPECT_FALSE(appendDecimalPicture(out, notPlain, ',', parsePicture("0.00"), NumberFormat::point())) << notPlain;
+  EXPECT_EQ(out, "");
 }
 
 TEST(PictureFormat, ParsesPictures) {

@@ -10,8 +10,10 @@
 //   #! expect-file NAME  a file the run must leave, with the "#| LINE" lines that follow
 //   #! no-file NAME      a file the run must not leave
 //
-// In every line "{.}" stands for the decimal mark of the run and "{dir}"
-// for the working folder. Files are written and compared as Windows-1252
+// In every line "{.}" stands for the decimal mark of the run, "{q}" for a
+// double quote in a run with a decimal comma and for nothing otherwise (an
+// output field that holds a decimal comma is quoted), and "{dir}" for the
+// working folder. Files are written and compared as Windows-1252
 // with CR LF line ends.
 
 #include <gtest/gtest.h>
@@ -89,6 +91,8 @@ Scenario parseScenario(const std::string& text) {
 
 std::string substituted(std::string text, char decimalMark, const std::string& folder) {
   for (std::size_t at; (at = text.find("{.}")) != std::string::npos;) text.replace(at, 3, 1, decimalMark);
+  const std::string quote = decimalMark == ',' ? "\"" : "";
+  for (std::size_t at; (at = text.find("{q}")) != std::string::npos;) text.replace(at, 3, quote);
   for (std::size_t at; (at = text.find("{dir}")) != std::string::npos;) text.replace(at, 5, folder);
   return text;
 }

@@ -1,6 +1,8 @@
 // brelosta-cli: the program's conversions and window behaviour without a
 // window, for scripts and terminals.
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -8,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/convert_command.hpp"
 #include "cli/script_driver.hpp"
 
 namespace {
@@ -18,7 +21,12 @@ constexpr std::string_view kUsage =
 Convierte coordenadas geodésicas sin abrir la ventana del programa.
 
 Órdenes:
+  convert   convierte un archivo de puntos con una configuración guardada
+            desde la ventana (--config, --in, --out)
   script    ejecuta un guion de acciones sobre la ventana (sin mostrarla)
+
+Ejemplo:
+  brelosta-cli convert --config utm_a_geo.cfg --in puntos.txt --out salida.txt
 
 Use «brelosta-cli ORDEN --help» para ver las opciones de cada orden.
 )";
@@ -105,6 +113,7 @@ int main(int argc, char** argv) {
   }
   const std::vector<std::string_view> rest(args.begin() + 1, args.end());
   if (args[0] == "script") return scriptCommand(rest);
+  if (args[0] == "convert") return brelosta::convertCommand(rest, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
   std::cerr << "orden desconocida: " << args[0] << "\n" << kUsage;
   return 2;
 }

@@ -4,7 +4,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace brelosta {
@@ -66,6 +68,87 @@ struct PlainResult {
   double value = 0.0;
 };
 
+// Exact powers of ten: every one up to 1e22 is a double.
+constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The digits of a number as they are scanned, for Clinger's fast path: a
+// decimal without exponent and with at most 15 significant digits is an
+// exact integer divided by an exact power of ten, and the division rounds
+// that quotient correctly, as std::from_chars does. The usual texts of
+// coordinates take this path; any other text goes the long way.
+struct ShortDecimal {
+  // Up to 19 digits fit in 64 bits; leading zeros leave the mantissa 0, so
+  // it stays below 10^15 exactly when there are at most 15 significant
+  // digits.
+  static constexpr std::size_t kMaxDigits = 19;
+  static constexpr std::uint64_t kSignificantLimit = 1'000'000'000'000'000;
+
+  std::uint64_t mantissa = 0;
+  std::size_t digitCount = 0;
+  std::size_t fractionDigits = 0;
+
+  // Scans digits with at most one decimal mark (`mark` or `otherMark`) from
+  // text[i]; returns where it stopped.
+  std::size_t scan(std::string_view text, std::size_t i, char mark, char otherMark) {
+    const std::size_t integerEnd = digits(text, i);
+    digitCount = integerEnd - i;
+    i = integerEnd;
+    if (i < text.size() && (text[i] == mark || text[i] == otherMark)) {
+      const std::size_t fractionEnd = digits(text, i + 1);
+      fractionDigits = fractionEnd - (i + 1);
+      digitCount += fractionDigits;
+      i = fractionEnd;
+    }
+    return i;
+  }
+
+  std::size_t digits(std::string_view text, std::size_t i) {
+    for (; i < text.size(); ++i) {
+      const auto d = static_cast<unsigned>(text[i] - '0');
+      if (d > 9) break;
+      mantissa = mantissa * 10 + d;  // wraps past 19 digits, which value() refuses
+    }
+    return i;
+  }
+
+  bool anyDigit() const { return digitCount > 0; }
+
+  std::optional<double> value(bool negative) const {
+    if (digitCount > kMaxDigits || mantissa >= kSignificantLimit || fractionDigits >= kPowersOfTen.size())
+      return std::nullopt;
+    const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
+    return negative ? -magnitude : magnitude;
+  }
+};
+
+std::size_t skipSign(std::string_view text, std::size_t i, bool& negative) {
+  negative = i < text.size() && text[i] == '-';
+  return i < text.size() && (text[i] == '+' || text[i] == '-') ? i + 1 : i;
+}
+
+std::optional<double> fastLenient(std::string_view text, NumberFormat format) {
+  std::size_t i = 0;
+  while (i < text.size() && isBlank(text[i])) ++i;
+  bool negative = false;
+  i = skipSign(text, i, negative);
+  ShortDecimal decimal;
+  i = decimal.scan(text, i, '.', format.decimalMark);
+  if (!decimal.anyDigit()) return 0.0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) return std::nullopt;
+  return decimal.value(negative);
+}
+
+std::optional<double> fastWhole(std::string_view text, char mark) {
+  bool negative = false;
+  std::size_t i = skipSign(text, 0, negative);
+  ShortDecimal decimal;
+  i = decimal.scan(text, i, mark, mark);
+  if (!decimal.anyDigit() || i != text.size()) return std::nullopt;
+  return decimal.value(negative);
+}
+
 PlainResult readPlain(std::string_view plain) {
   const bool negative = !plain.empty() && plain.front() == '-';
   if (!plain.empty() && (plain.front() == '+' || plain.front() == '-')) plain.remove_prefix(1);
@@ -102,6 +185,7 @@ std::size_t scanExponent(std::string_view text, std::size_t i, PlainText& out) {
 }  // namespace
 
 double lenientValue(std::string_view text, NumberFormat format) {
+  if (const auto fast = fastLenient(text, format)) return *fast;
   std::size_t i = 0;
   while (i < text.size() && isBlank(text[i])) ++i;
   PlainText plain;
@@ -127,6 +211,7 @@ double lenientValue(std::string_view text, NumberFormat format) {
 std::optional<double> strictValue(std::string_view text, NumberFormat format) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  if (const auto fast = fastWhole(text, format.decimalMark)) return fast;
   std::size_t i = 0;
   PlainText plain;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain.push(text[i++]);
@@ -172,6 +257,7 @@ std::optional<double> strictValue(std::string_view text, NumberFormat format) {
 }
 
 std::optional<double> plainNumber(std::string_view text) {
+  if (const auto fast = fastWhole(text, '.')) return fast;
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   std::size_t digits = 0;

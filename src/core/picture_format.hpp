@@ -32,6 +32,18 @@ constexpr Picture parsePicture(std::string_view picture) {
 // rounds to zero.
 void appendPicture(std::string& out, double value, Picture picture, NumberFormat format);
 
+// The same, always through the 15-digit decimal form (appendPicture takes a
+// shortcut that gives the same text for the usual values).
+void appendPictureExact(std::string& out, double value, Picture picture, NumberFormat format);
+
+// Re-writes a number text with a picture without reading it into a double:
+// for a plain decimal (optional sign, digits, at most one `textMark`, no
+// grouping and no exponent) of at most 15 significant digits, appends what
+// appendPicture writes for the value the text reads as, and returns true.
+// Any other text appends nothing and returns false.
+bool appendDecimalPicture(std::string& out, std::string_view text, char textMark, Picture picture,
+                          NumberFormat format);
+
 std::string formatPicture(double value, Picture picture, NumberFormat format);
 inline std::string formatPicture(double value, std::string_view picture, NumberFormat format) {
   return formatPicture(value, parsePicture(picture), format);

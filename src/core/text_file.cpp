@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <system_error>
+#include <utility>
 
 #include "core/windows1252.hpp"
 
@@ -15,9 +16,20 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   if (std::filesystem::is_directory(path, error)) return std::nullopt;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return std::nullopt;
+  // Read straight into a buffer of the file's size, so that a large point
+  // file is neither copied nor held twice while the buffer grows.
   std::string bytes;
+  std::size_t size = 0;
+  if (std::fseek(file, 0, SEEK_END) == 0) {
+    const long end = std::ftell(file);
+    if (end > 0) size = static_cast<std::size_t>(end);
+    std::rewind(file);
+  }
+  bytes.resize(size);
+  std::size_t read = std::fread(bytes.data(), 1, size, file);
+  bytes.resize(read);
+  // A file that grew meanwhile, or whose size could not be told.
   char buffer[1 << 16];
-  std::size_t read = 0;
   while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, read);
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
@@ -28,20 +40,22 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
 std::optional<std::string> readTextFile(const std::filesystem::path& path) {
   auto bytes = readFileBytes(path);
   if (!bytes) return std::nullopt;
-  return decodeFileText(*bytes);
+  return decodeFileTextInPlace(std::move(*bytes));
 }
 
 bool LineReader::next(std::string_view& line) {
   if (position_ >= text_.size()) return false;
-  const std::size_t end = text_.find_first_of("\r\n", position_);
-  if (end == std::string_view::npos) {
-    line = text_.substr(position_);
-    position_ = text_.size();
-    return true;
+  // The next LF is found once for many lines; a CR before it ends the line
+  // first (CR LF, or a file with CR alone).
+  if (!lineFeedAhead_ || nextLineFeed_ < position_) {
+    nextLineFeed_ = std::min(text_.find('\n', position_), text_.size());
+    lineFeedAhead_ = true;
   }
+  const std::size_t end =
+      position_ + std::min(text_.substr(position_, nextLineFeed_ - position_).find('\r'), nextLineFeed_ - position_);
   line = text_.substr(position_, end - position_);
   position_ = end + 1;
-  if (text_[end] == '\r' && position_ < text_.size() && text_[position_] == '\n') ++position_;
+  if (end < text_.size() && text_[end] == '\r' && position_ < text_.size() && text_[position_] == '\n') ++position_;
   return true;
 }
 

@@ -27,6 +27,8 @@ class LineReader {
  private:
   std::string_view text_;
   std::size_t position_ = 0;
+  std::size_t nextLineFeed_ = 0;
+  bool lineFeedAhead_ = false;  // nextLineFeed_ has been looked for
 };
 
 std::vector<std::string_view> splitLines(std::string_view text);

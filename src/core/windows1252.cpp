@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace brelosta {
 namespace {
@@ -113,10 +114,21 @@ struct Utf8Scan {
   bool multiByte = false;
 };
 
+// Whether eight bytes from bytes[i] are all ASCII.
+bool asciiWord(std::string_view bytes, std::size_t i) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, bytes.data() + i, sizeof word);
+  return (word & 0x8080808080808080ULL) == 0;
+}
+
 Utf8Scan scanUtf8(std::string_view bytes) {
   Utf8Scan scan;
   std::size_t i = 0;
   while (i < bytes.size()) {
+    if (i + 8 <= bytes.size() && asciiWord(bytes, i)) {
+      i += 8;
+      continue;
+    }
     if (static_cast<std::uint8_t>(bytes[i]) < 0x80) {
       ++i;
       continue;
@@ -148,6 +160,15 @@ std::string decodeFileText(std::string_view bytes) {
   // Windows-1252 text with accented letters is almost never valid UTF-8.
   if (scanUtf8(body).valid) return std::string(body);
   return decodeWindows1252(bytes);
+}
+
+std::string decodeFileTextInPlace(std::string bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const std::string_view view(bytes);
+  const bool marked = view.starts_with(kByteOrderMark);
+  if (!scanUtf8(marked ? view.substr(kByteOrderMark.size()) : view).valid) return decodeWindows1252(view);
+  if (marked) bytes.erase(0, kByteOrderMark.size());
+  return bytes;
 }
 
 }  // namespace brelosta

@@ -23,5 +23,7 @@ bool looksLikeUtf8(std::string_view bytes);
 // Decodes file contents: UTF-8 when it looks like UTF-8 (a leading byte-order
 // mark is dropped), Windows-1252 otherwise.
 std::string decodeFileText(std::string_view bytes);
+// The same, reusing the bytes' own buffer when they are already UTF-8.
+std::string decodeFileTextInPlace(std::string bytes);
 
 }  // namespace brelosta

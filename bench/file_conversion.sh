@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Timed end-to-end conversion of a point file with brelosta-cli convert,
+# side by side with PROJ's cs2cs doing the same geodetic work on the same
+# points (inverse UTM, then a seven-parameter Helmert shift to WGS84).
+#
+#   bench/file_conversion.sh [RECORDS] [REPEATS]     (default 999999 and 3)
+#
+# The file is "Id Norte Este H" in UTM zone 19 on "PSAD 56 - La Canoa (2)",
+# converted to "Id LAT LON H" in degrees-minutes-seconds on WGS84 with
+# Bursa-Wolf, without and with the report. Each run is timed REPEATS times
+# with /usr/bin/time -v (the best wall-clock and processor times count; the
+# processor time is the steadier figure on a shared machine), which also
+# gives the peak memory. Targets: at least twice as fast as cs2cs, the report run
+# at most 20 % slower than the plain run, peak memory under 300 MB.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+
+records=${1:-999999}
+repeats=${2:-3}
+
+brelosta_install_packages
+brelosta_build build-bench -DBRELOSTA_BENCH=ON -DBRELOSTA_TESTS=OFF -DBRELOSTA_QT=OFF
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp data/datum.txt data/elipsoide.txt "$work/"
+build-bench/bench/brelosta-genpoints --count "$records" --layout "Id Norte Este H" \
+  --out "$work/puntos.txt" --plain "$work/puntos.plain"
+
+# The saved configuration: left panel UTM zone 19 on PSAD 56 - La Canoa (2),
+# right panel geographic degrees-minutes-seconds on WGS84, Bursa-Wolf,
+# layouts "Id Norte Este H" and "Id LAT LON H" (index 6 of both lists).
+printf '%s\r\n' 'UTM,Geogr'$'\xe1''ficas' 'Grad Min Seg,Grad Min Seg' '19,' ',' ',' ',' ',' ',' \
+  'Hemisferio Norte,Hemisferio Norte' ' 0 , 1 ' 'PSAD 56 - La Canoa (2),WGS84' ' 0 , 1 , 0 ' ' 6 , 6 ' \
+  >"$work/utm19_psad56_a_wgs84.cfg"
+
+# The same shift for cs2cs: the datum's Bursa-Wolf parameters (metres,
+# arc-seconds, ppm) on the International 1924 ellipsoid.
+psad56="+proj=utm +zone=19 +ellps=intl +towgs84=-270.933,115.599,-360.226,-5.266,-1.238,2.381,-5.109"
+
+cli=build-bench/src/cli/brelosta-cli
+
+# best_of NAME COMMAND...: runs the command REPEATS times; prints the best
+# wall-clock time, the best processor time (user + system, which other work
+# on a shared machine disturbs less) and the largest peak resident memory.
+best_of() {
+  local name=$1 wall="" cpu="" peak=0 seconds used kilobytes
+  shift
+  for ((k = 0; k < repeats; k++)); do
+    /usr/bin/time -v -o "$work/time.txt" "$@"
+    seconds=$(awk -F': ' '/Elapsed \(wall clock\)/ {
+      n = split($2, t, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + t[i]; print s }' "$work/time.txt")
+    used=$(awk -F': ' '/User time|System time/ { s += $2 } END { print s }' "$work/time.txt")
+    kilobytes=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
+    if [ -z "$wall" ] || awk "BEGIN { exit !($seconds < $wall) }"; then wall=$seconds; fi
+    if [ -z "$cpu" ] || awk "BEGIN { exit !($used < $cpu) }"; then cpu=$used; fi
+    ((kilobytes > peak)) && peak=$kilobytes
+  done
+  printf '%-20s %8.2f s %8.2f s %10.1f MB\n' "$name" "$wall" "$cpu" "$(awk "BEGIN { print $peak / 1024 }")"
+  local variable=${name//[^a-z]/_}
+  eval "${variable}_wall=$wall ${variable}_cpu=$cpu ${variable}_peak=$peak"
+}
+
+echo "$records registros, mejor de $repeats corridas"
+printf '%-20s %10s %10s %13s\n' "" "reloj" "procesador" "memoria"
+best_of "brelosta" "$cli" convert --workdir "$work" --config "$work/utm19_psad56_a_wgs84.cfg" \
+  --in "$work/puntos.txt" --out "$work/salida.txt"
+best_of "brelosta report" "$cli" convert --workdir "$work" --config "$work/utm19_psad56_a_wgs84.cfg" \
+  --in "$work/puntos.txt" --out "$work/reporte.txt" --report
+best_of "cs2cs" sh -c "cs2cs $psad56 +to +proj=longlat +datum=WGS84 <'$work/puntos.plain' >'$work/cs2cs.txt'"
+
+lines=$(wc -l <"$work/salida.txt")
+[ "$lines" -eq "$records" ] || { echo "la salida tiene $lines líneas, no $records" >&2; exit 1; }
+
+ratio() { awk "BEGIN { printf \"%.2f\", $1 / $2 }"; }
+verdict() { awk "BEGIN { exit !($1) }" && echo "cumple" || echo "NO cumple"; }
+for measure in wall cpu; do
+  eval "plain=\$brelosta_$measure report=\$brelosta_report_$measure proj=\$cs_cs_$measure"
+  speedup=$(ratio "$proj" "$plain")
+  report_cost=$(awk "BEGIN { printf \"%.1f\", 100 * ($report / $plain - 1) }")
+  label=$([ "$measure" = wall ] && echo "reloj" || echo "procesador")
+  echo "$label: cs2cs / brelosta ${speedup}x (meta >= 2x: $(verdict "$speedup >= 2")), costo del reporte ${report_cost} % (meta <= 20 %: $(verdict "$report_cost <= 20"))"
+done
+peak_mb=$(awk "BEGIN { m = $brelosta_peak > $brelosta_report_peak ? $brelosta_peak : $brelosta_report_peak; printf \"%.1f\", m / 1024 }")
+echo "memoria máxima ${peak_mb} MB (meta < 300 MB: $(verdict "$peak_mb < 300"))"

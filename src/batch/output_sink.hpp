@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace brelosta {
+
+// The lines of an output file: UTF-8 texts in, Windows-1252 bytes with CR LF
+// line ends out, handed on in large chunks.
+class OutputSink {
+ public:
+  using Write = std::function<void(std::string_view bytes)>;
+  explicit OutputSink(Write write) : write_(std::move(write)) {}
+
+  // The text of the line being written: append to it, then end the line.
+  std::string& text() { return buffer_; }
+  void endLine();
+  void line(std::string_view text);
+  // Hands on what is left.
+  void finish();
+
+ private:
+  void flush();
+
+  Write write_;
+  std::string buffer_;
+};
+
+}  // namespace brelosta

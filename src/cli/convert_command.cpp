@@ -1,0 +1,175 @@
+#include "cli/convert_command.hpp"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/terminal_toolkit.hpp"
+#include "ui/commands.hpp"
+#include "ui/configuration.hpp"
+#include "ui/startup.hpp"
+
+namespace brelosta {
+
+const std::string_view kConvertUsage =
+    R"(Uso: brelosta-cli convert --config ARCHIVO --in ENTRADA --out SALIDA
+                         [--reverse] [--report] [--workdir CARPETA]
+                         [--number-format point|comma]
+
+Convierte un archivo de puntos tal como lo haría la ventana del programa en
+el modo "Conversion Archivos". Prepare ambos paneles en la ventana (sistema
+de coordenadas, unidades, huso o parámetros de la proyección, datum, método
+de conversión y formato de los registros de cada archivo) y guárdelos con
+Archivo > Configuración > Guardar; esa es la configuración que usa esta
+orden.
+
+La orden arranca el programa sin ventana con los catálogos datum.txt y
+elipsoide.txt de la carpeta de trabajo, recupera la configuración, pasa al
+modo de archivos, escribe ENTRADA y SALIDA en los campos de archivo y pulsa
+el botón de conversión.
+
+Opciones:
+  --config ARCHIVO         configuración guardada desde la ventana
+  --in ENTRADA             archivo de puntos de entrada
+  --out SALIDA             archivo de salida (se reemplaza solo si la
+                           conversión termina bien; puede ser ENTRADA)
+  --reverse                convierte del panel derecho al izquierdo; sin
+                           esta opción, del izquierdo al derecho
+  --report                 escribe el reporte de conversión con encabezado
+                           ("Con Encabezado"); sin esta opción, solo los
+                           registros separados por comas ("Sin Encabezado")
+  --workdir CARPETA        carpeta con datum.txt y elipsoide.txt (por
+                           omisión, la actual)
+  --number-format point    números de la pantalla con punto decimal (por
+                           omisión)
+  --number-format comma    con coma decimal y punto de miles
+  --help                   muestra esta ayuda
+
+Los mensajes que la ventana mostraría se escriben en la salida de errores
+como "Atención: TEXTO". En una terminal, una barra muestra el avance.
+
+Código de salida:
+  0  el archivo de salida se escribió
+  1  la conversión terminó sin escribirlo (con un mensaje, o en silencio por
+     un registro vacío); se avisa "no se escribió el archivo de salida"
+  2  la línea de órdenes es incorrecta
+)";
+
+namespace {
+
+struct ConvertOptions {
+  std::filesystem::path configuration;
+  std::filesystem::path input;
+  std::filesystem::path output;
+  std::filesystem::path workingFolder;
+  bool reverse = false;
+  bool report = false;
+  NumberFormat numberFormat = NumberFormat::point();
+};
+
+// What the command line asks for; nothing (after saying why) when it cannot
+// be run.
+std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& args, std::ostream& err) {
+  ConvertOptions options;
+  options.workingFolder = std::filesystem::current_path();
+  const auto bad = [&](const std::string& why) {
+    err << why << "\nUse «brelosta-cli convert --help» para ver las opciones.\n";
+    return std::nullopt;
+  };
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    const std::string_view arg = args[k];
+    const bool hasValue = k + 1 < args.size();
+    const auto path = [&] { return std::filesystem::absolute(std::string(args[++k])); };
+    if (arg == "--reverse") {
+      options.reverse = true;
+    } else if (arg == "--report") {
+      options.report = true;
+    } else if (arg == "--config" && hasValue) {
+      options.configuration = path();
+    } else if (arg == "--in" && hasValue) {
+      options.input = path();
+    } else if (arg == "--out" && hasValue) {
+      options.output = path();
+    } else if (arg == "--workdir" && hasValue) {
+      options.workingFolder = path();
+    } else if (arg == "--number-format" && hasValue) {
+      const std::string_view format = args[++k];
+      if (format == "point")
+        options.numberFormat = NumberFormat::point();
+      else if (format == "comma")
+        options.numberFormat = NumberFormat::comma();
+      else
+        return bad("formato de números desconocido: " + std::string(format) + " (point o comma)");
+    } else {
+      return bad("opción desconocida o sin valor: " + std::string(arg));
+    }
+  }
+  if (options.configuration.empty()) return bad("falta --config");
+  if (options.input.empty()) return bad("falta --in");
+  if (options.output.empty()) return bad("falta --out");
+  return options;
+}
+
+// Which file a path names right now, to tell whether the run replaced it:
+// the output is always a new file renamed over the old one.
+struct FileIdentity {
+  bool exists = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+FileIdentity identityOf(const std::filesystem::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return {};
+  return {true, status.st_dev, status.st_ino};
+}
+
+int notWritten(std::ostream& err) {
+  err << "no se escribió el archivo de salida\n";
+  return 1;
+}
+
+}  // namespace
+
+int convertCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err,
+                   bool errIsTerminal) {
+  for (const std::string_view arg : args) {
+    if (arg == "--help" || arg == "-h") {
+      out << kConvertUsage;
+      return 0;
+    }
+  }
+  const auto options = parseOptions(args, err);
+  if (!options) return 2;
+
+  MainWindowState state;
+  state.numberFormat = options->numberFormat;
+  TerminalToolkit toolkit(err, errIsTerminal);
+  App app{state, toolkit};
+  startUp(app, options->workingFolder);
+  if (toolkit.messageCount() > 0) return notWritten(err);
+  if (!restoreConfigurationFile(app, options->configuration)) {
+    err << "no se pudo recuperar la configuración: " << options->configuration.string() << '\n';
+    return notWritten(err);
+  }
+
+  click(app, state.M_Archivo);
+  click(app, options->report ? state.conencabezado : state.sinencabezado);
+  Control& inputBox = options->reverse ? state.File_R : state.File_L;
+  Control& outputBox = options->reverse ? state.File_L : state.File_R;
+  inputBox.text = options->input.string();
+  outputBox.text = options->output.string();
+
+  const FileIdentity before = identityOf(options->output);
+  click(app, options->reverse ? state.Command2 : state.Command1);
+  toolkit.finishProgress();
+  const FileIdentity after = identityOf(options->output);
+  if (!after.exists || after == before) return notWritten(err);
+  return 0;
+}
+
+}  // namespace brelosta

@@ -1,0 +1,238 @@
+// brelosta-cli convert run as a user runs it: the program, its exit code,
+// its standard error and the files it leaves.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "batch/point_batch.hpp"
+#include "cli/terminal_toolkit.hpp"
+#include "core/text_file.hpp"
+#include "core/windows1252.hpp"
+#include "ui/commands.hpp"
+#include "ui/recording_toolkit.hpp"
+#include "ui/startup.hpp"
+
+namespace brelosta {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSource = BRELOSTA_SOURCE_DIR;
+const std::string kNotWritten = "no se escribió el archivo de salida\n";
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+
+class CliConvertTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("brelosta-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  CliRun run(const std::string& arguments) const {
+    const std::string command = std::string(BRELOSTA_CLI) + " " + arguments + " >" + quoted(folder_ / "stdout") +
+                                " 2>" + quoted(folder_ / "stderr");
+    const int status = std::system(command.c_str());
+    CliRun result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = readFileBytes(folder_ / "stdout").value_or("");
+    result.err = readFileBytes(folder_ / "stderr").value_or("");
+    fs::remove(folder_ / "stdout");
+    fs::remove(folder_ / "stderr");
+    return result;
+  }
+
+  // A conversion with the catalogues of data/ and the test configuration:
+  // UTM zone 19 to geographic degrees-minutes-seconds on WGS84, layouts
+  // "Id Norte Este H" and "Id LAT LON H".
+  CliRun convert(const fs::path& in, const fs::path& out, const std::string& more = "") const {
+    return run("convert --workdir " + quoted(kSource / "data") + " --config " +
+               quoted(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg") + " --in " + quoted(in) +
+               " --out " + quoted(out) + " " + more);
+  }
+
+  fs::path folder_;
+};
+
+// The conversion needs the window's reactions that fill a panel's layout
+// list and switch to file mode; a configuration cannot be restored without
+// them.
+bool windowRunsFileConversions() {
+  MainWindowState state;
+  RecordingToolkit toolkit;
+  App app{state, toolkit};
+  startUp(app, kSource / "data");
+  selectText(app, state.Coord_L, "UTM");
+  click(app, state.M_Archivo);
+  return !state.Formato_L.entries.empty() && state.M_Archivo.checked();
+}
+
+#define REQUIRE_FILE_CONVERSIONS()                                                              \
+  if (!windowRunsFileConversions())                                                             \
+  GTEST_SKIP() << "the panels' kind reaction and the switch to file mode are not built yet"
+
+TEST_F(CliConvertTest, RefusesACommandLineItCannotRun) {
+  const struct {
+    const char* arguments;
+    const char* error;
+  } cases[] = {
+      {"convert", "falta --config"},
+      {"convert --config a --in b", "falta --out"},
+      {"convert --config a --out b", "falta --in"},
+      {"convert --config a --in b --out c --bogus", "opción desconocida o sin valor: --bogus"},
+      {"convert --config a --in b --out", "opción desconocida o sin valor: --out"},
+      {"convert --config a --in b --out c --number-format dot", "formato de números desconocido: dot"},
+      {"translate", "orden desconocida: translate"},
+  };
+  for (const auto& c : cases) {
+    const CliRun result = run(c.arguments);
+    EXPECT_EQ(result.exitCode, 2) << c.arguments;
+    EXPECT_NE(result.err.find(c.error), std::string::npos) << c.arguments << ": " << result.err;
+    EXPECT_FALSE(fs::exists(fs::path("c"))) << c.arguments;
+  }
+}
+
+TEST_F(CliConvertTest, ExplainsItselfInSpanish) {
+  const CliRun top = run("--help");
+  EXPECT_EQ(top.exitCode, 0);
+  EXPECT_NE(top.out.find("convert   convierte un archivo de puntos"), std::string::npos) << top.out;
+  const CliRun convertHelp = run("convert --help");
+  EXPECT_EQ(convertHelp.exitCode, 0);
+  for (const char* part : {"--config ARCHIVO", "--in ENTRADA", "--out SALIDA", "--reverse", "--report", "--workdir",
+                           "--number-format comma", "Código de salida", "no se escribió el archivo de salida"})
+    EXPECT_NE(convertHelp.out.find(part), std::string::npos) << part;
+}
+
+TEST_F(CliConvertTest, SaysWhyNothingWasWrittenWhenTheSetUpFails) {
+  const fs::path out = folder_ / "out.txt";
+  CliRun result = run("convert --workdir " + quoted(kSource / "data") + " --config " + quoted(folder_ / "none.cfg") +
+                      " --in " + quoted(kSource / "data" / "puntos_ejemplo.txt") + " --out " + quoted(out));
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "no se pudo recuperar la configuración: " + (folder_ / "none.cfg").string() + "\n" + kNotWritten);
+  EXPECT_FALSE(fs::exists(out));
+
+  // No catalogues in the working folder: the start-up message, as the
+  // window would show it.
+  result = run("convert --workdir " + quoted(folder_) + " --config " +
+               quoted(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg") + " --in " +
+               quoted(kSource / "data" / "puntos_ejemplo.txt") + " --out " + quoted(out));
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_TRUE(result.err.starts_with("Atención: ")) << result.err;
+  EXPECT_TRUE(result.err.ends_with(kNotWritten)) << result.err;
+  EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(CliConvertTest, ConvertsTheShippedSampleFile) {
+  REQUIRE_FILE_CONVERSIONS();
+  const fs::path out = folder_ / "salida.txt";
+  const CliRun result = convert(kSource / "data" / "puntos_ejemplo.txt", out);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  // PROJ's inverse UTM zone 19 gives the same seconds to the last digit.
+  EXPECT_EQ(decodeWindows1252(readFileBytes(out).value_or("")),
+            "BM-01 Catedral,10,30,56.86980,-66,54,49.85535,905.3000\r\n"
+            "BM-02,10,30,13.26201,-66,53,36.68055,872.1500\r\n"
+            "Ávila Norte,10,34,50.66354,-66,52,50.04511,2150.0000\r\n"
+            "\"PZ-4, plaza\",10,29,13.08462,-66,56,39.29001,880.4200\r\n"
+            "GPS-05,10,26,41.88138,-66,58,23.04257,1012.6780\r\n");
+
+  const CliRun comma = convert(kSource / "data" / "puntos_ejemplo.txt", out, "--number-format comma");
+  EXPECT_EQ(comma.exitCode, 0);
+  EXPECT_TRUE(readFileBytes(out).value_or("").starts_with("BM-01 Catedral,10,30,\"56,86980\",-66,54,\"49,85535\",\"905,3000\"\r\n"));
+
+  const CliRun report = convert(kSource / "data" / "puntos_ejemplo.txt", out, "--report");
+  EXPECT_EQ(report.exitCode, 0);
+  const std::string text = decodeWindows1252(readFileBytes(out).value_or(""));
+  // The input file's name is 38 characters long: one zone to column 43.
+  EXPECT_NE(text.find("\r\nArchivo de Entrada: puntos_ejemplo.txt    Archivo de Salida: salida.txt\r\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\r\n    03  Ávila No       1170410.1330            00731905.5820         2150.0000\r\n"),
+            std::string::npos);
+}
+
+TEST_F(CliConvertTest, ConvertsBackWithReverse) {
+  REQUIRE_FILE_CONVERSIONS();
+  const fs::path geographic = folder_ / "geo.txt";
+  const fs::path back = folder_ / "back.txt";
+  ASSERT_EQ(convert(kSource / "data" / "puntos_ejemplo.txt", geographic).exitCode, 0);
+  const CliRun result = convert(geographic, back, "--reverse");
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  // The seconds keep five decimals, 0.15 mm on the ground: the way back
+  // gives the sample's coordinates to a few tenths of a millimetre.
+  const std::vector<std::array<double, 2>> sample = {{1163200.562, 728310.447},
+                                                     {1161875.250, 730544.910},
+                                                     {1170410.133, 731905.582},
+                                                     {1159989.110, 725003.118},
+                                                     {1155322.004, 721877.365}};
+  const PointBatch lines(readTextFile(back).value_or(""));
+  ASSERT_EQ(lines.size(), sample.size());
+  const auto plan = recordPlan("Id Norte Este H", RecordFamily::Grid);
+  std::vector<Field> scratch;
+  for (std::size_t n = 1; n <= lines.size(); ++n) {
+    const PointRecord record = lines.record(n, plan, scratch);
+    EXPECT_NEAR(record.slots[0].number, sample[n - 1][0], 3e-4) << lines.line(n);
+    EXPECT_NEAR(record.slots[1].number, sample[n - 1][1], 3e-4) << lines.line(n);
+  }
+}
+
+TEST_F(CliConvertTest, ARunThatEndsEarlyWritesNothing) {
+  REQUIRE_FILE_CONVERSIONS();
+  const fs::path out = folder_ / "out.txt";
+  ASSERT_TRUE(writeTextFile(out, {"old"}));
+  CliRun result = convert(kSource / "tests" / "data" / "puntos_norte_fuera.txt", out);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err,
+            "Atención: La Coordenada Norte debe estar entre -10.000.000 y 10.000.000 metros\n" + kNotWritten);
+  EXPECT_EQ(readFileBytes(out), "old\r\n");
+
+  result = convert(kSource / "tests" / "data" / "puntos_linea_vacia.txt", out);  // a silent end
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, kNotWritten);
+  EXPECT_EQ(readFileBytes(out), "old\r\n");
+}
+
+TEST_F(CliConvertTest, MayWriteOverItsInputFile) {
+  REQUIRE_FILE_CONVERSIONS();
+  const fs::path points = folder_ / "puntos.txt";
+  fs::copy_file(kSource / "data" / "puntos_ejemplo.txt", points);
+  const CliRun result = convert(points, points);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_TRUE(readFileBytes(points).value_or("").starts_with("BM-01 Catedral,10,30,56.86980,"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+}
+
+TEST(TerminalToolkit, DrawsAProgressBarAndShowsMessagesOnTheErrorStream) {
+  std::ostringstream err;
+  TerminalToolkit terminal(err, true);
+  terminal.progressChanged(50.0F);
+  terminal.progressChanged(100.0F);
+  EXPECT_EQ(terminal.showMessage(MessageRequest{"Atención", "Error en los Datos", MessageIcon::Critical,
+                                                MessageButtons::Ok, MessageAnswer::Ok}),
+            MessageAnswer::Ok);
+  EXPECT_EQ(terminal.messageCount(), 1);
+  EXPECT_EQ(err.str(), "\r[" + std::string(20, '#') + std::string(20, '.') + "]  50 %" + "\r[" +
+                           std::string(40, '#') + "] 100 %\nAtención: Error en los Datos\n");
+
+  std::ostringstream quiet;
+  TerminalToolkit script(quiet, false);  // not a terminal: no bar
+  script.progressChanged(50.0F);
+  script.finishProgress();
+  EXPECT_EQ(quiet.str(), "");
+  EXPECT_FALSE(script.chooseFile(FileDialogRequest{}));
+}
+
+}  // namespace
+}  // namespace brelosta
