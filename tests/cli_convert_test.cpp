@@ -67,23 +67,6 @@ class CliConvertTest : public ::testing::Test {
   fs::path folder_;
 };
 
-// The conversion needs the window's reactions that fill a panel's layout
-// list and switch to file mode; a configuration cannot be restored without
-// them.
-bool windowRunsFileConversions() {
-  MainWindowState state;
-  RecordingToolkit toolkit;
-  App app{state, toolkit};
-  startUp(app, kSource / "data");
-  selectText(app, state.Coord_L, "UTM");
-  click(app, state.M_Archivo);
-  return !state.Formato_L.entries.empty() && state.M_Archivo.checked();
-}
-
-#define REQUIRE_FILE_CONVERSIONS()                                                              \
-  if (!windowRunsFileConversions())                                                             \
-  GTEST_SKIP() << "the panels' kind reaction and the switch to file mode are not built yet"
-
 TEST_F(CliConvertTest, RefusesACommandLineItCannotRun) {
   const struct {
     const char* arguments;
@@ -136,7 +119,6 @@ TEST_F(CliConvertTest, SaysWhyNothingWasWrittenWhenTheSetUpFails) {
 }
 
 TEST_F(CliConvertTest, ConvertsTheShippedSampleFile) {
-  REQUIRE_FILE_CONVERSIONS();
   const fs::path out = folder_ / "salida.txt";
   const CliRun result = convert(kSource / "data" / "puntos_ejemplo.txt", out);
   EXPECT_EQ(result.exitCode, 0) << result.err;
@@ -164,7 +146,6 @@ TEST_F(CliConvertTest, ConvertsTheShippedSampleFile) {
 }
 
 TEST_F(CliConvertTest, ConvertsBackWithReverse) {
-  REQUIRE_FILE_CONVERSIONS();
   const fs::path geographic = folder_ / "geo.txt";
   const fs::path back = folder_ / "back.txt";
   ASSERT_EQ(convert(kSource / "data" / "puntos_ejemplo.txt", geographic).exitCode, 0);
@@ -189,7 +170,6 @@ TEST_F(CliConvertTest, ConvertsBackWithReverse) {
 }
 
 TEST_F(CliConvertTest, ARunThatEndsEarlyWritesNothing) {
-  REQUIRE_FILE_CONVERSIONS();
   const fs::path out = folder_ / "out.txt";
   ASSERT_TRUE(writeTextFile(out, {"old"}));
   CliRun result = convert(kSource / "tests" / "data" / "puntos_norte_fuera.txt", out);
@@ -205,7 +185,6 @@ TEST_F(CliConvertTest, ARunThatEndsEarlyWritesNothing) {
 }
 
 TEST_F(CliConvertTest, MayWriteOverItsInputFile) {
-  REQUIRE_FILE_CONVERSIONS();
   const fs::path points = folder_ / "puntos.txt";
   fs::copy_file(kSource / "data" / "puntos_ejemplo.txt", points);
   const CliRun result = convert(points, points);

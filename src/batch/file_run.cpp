@@ -69,6 +69,8 @@ class FileRun {
         results_(slotCount(targetFamily_)) {}
 
   void execute() {
+    // The progress window is repainted before the file is read.
+    app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
     const auto batch = PointBatch::readFile(source_.File.text);
     if (!batch || batch->overLimit()) throw DataError{};
     // An empty file has no record to divide the progress by.

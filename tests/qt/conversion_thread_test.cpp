@@ -9,6 +9,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
@@ -27,10 +30,42 @@ bool waitForEnd(DesktopProgram& program) {
   return QTest::qWaitFor([&] { return !program.converting(); }, 10000);
 }
 
-TEST_F(ProgramTest, FileModeConvertCommandEndsWithTheProgressWindow) {
-  program->state().M_Archivo.value = 1;  // as the switch to file mode leaves it
-  program->state().M_Puntual.value = 0;
-  program->refresh();
+// A point file of `count` records "Id,Norte,Este" in UTM zone 19.
+void writeUtmPoints(const QString& path, int count) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  QByteArray lines;
+  for (int k = 1; k <= count; ++k) {
+    lines += "P" + QByteArray::number(k) + "," + QByteArray::number(1000000 + k % 100000) + "," +
+             QByteArray::number(400000 + k % 200000) + "\r\n";
+    if (lines.size() > (1 << 20)) {
+      file.write(lines);
+      lines.clear();
+    }
+  }
+  file.write(lines);
+}
+
+class FileRunTest : public ProgramTest {
+ protected:
+  // The window set up for a file run from a UTM file on the left to
+  // geographic coordinates on the right, as a user does it.
+  void setUpFileRun(const QString& input, const QString& output) {
+    choose("M_Archivo");
+    pickWithKeys("Coord_L", QStringLiteral("UTM"));
+    type("Zone_L", QStringLiteral("19"));
+    pickWithKeys("Formato_L", QStringLiteral("Id Norte Este"));
+    type("File_L", input);
+    type("File_R", output);
+  }
+};
+
+TEST_F(FileRunTest, FileConversionRunsThroughTheWindow) {
+  QTemporaryDir folder;
+  const QString input = folder.filePath(QStringLiteral("puntos.txt"));
+  const QString output = folder.filePath(QStringLiteral("salida.txt"));
+  writeUtmPoints(input, 3);
+  setUpFileRun(input, output);
   clickOn("Command1");
   EXPECT_TRUE(program->converting());
   ASSERT_TRUE(waitForEnd(*program));
@@ -39,11 +74,51 @@ TEST_F(ProgramTest, FileModeConvertCommandEndsWithTheProgressWindow) {
   EXPECT_TRUE(progress->isVisible());
   EXPECT_EQ(progress->windowTitle(), QStringLiteral("Brelosta"));
   EXPECT_EQ(widget<QLabel>("Progreso.espere")->text(), QStringLiteral("Conversión completa"));
+  EXPECT_EQ(widget<QProgressBar>("Progreso.ProgressBar1")->value(), 100);
   EXPECT_TRUE(widget<QPushButton>("Progreso.Ok")->isEnabled());
   EXPECT_TRUE(program->mainWindow().centralWidget()->isEnabled());
   expectWidgetsShowState();
+  QFile written(output);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(written.readAll().count("\r\n"), 3);
   clickOn("Progreso.Ok");
   EXPECT_FALSE(progress->isVisible());
+}
+
+TEST_F(FileRunTest, CancellingAMillionRecordRunStopsAtOnceAndWritesNothing) {
+  QTemporaryDir folder;
+  const QString input = folder.filePath(QStringLiteral("puntos.txt"));
+  const QString output = folder.filePath(QStringLiteral("salida.txt"));
+  writeUtmPoints(input, 999999);
+  {
+    QFile previous(output);  // an earlier result that must survive
+    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+    previous.write("anterior\r\n");
+  }
+  setUpFileRun(input, output);
+  int ticks = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+  ticker.start(10);
+
+  clickOn("Command1");
+  auto* bar = widget<QProgressBar>("Progreso.ProgressBar1");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bar->value() >= 5; }, 60000));
+  EXPECT_FALSE(program->mainWindow().centralWidget()->isEnabled());
+  const int ticksBefore = ticks;
+  QTest::qWait(200);
+  EXPECT_GT(ticks - ticksBefore, 5) << "the window kept answering during the run";
+
+  const auto clicked = std::chrono::steady_clock::now();
+  clickOn("Progreso.Cancelar");
+  ASSERT_TRUE(waitForEnd(*program));
+  EXPECT_LT(std::chrono::steady_clock::now() - clicked, 500ms);
+  EXPECT_LT(bar->value(), 100);
+  EXPECT_EQ(widget<QLabel>("Progreso.espere")->text(), QStringLiteral("Conversión completa"));
+  QFile kept(output);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), QByteArray("anterior\r\n"));
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
 }
 
 // A stand-in for the per-record loop: moves the bar and polls for
