@@ -53,6 +53,8 @@ class AtomicFileWriter {
   std::filesystem::path temporary_;
   std::FILE* file_ = nullptr;
   bool failed_ = false;
+  std::size_t written_ = 0;      // bytes handed to the file
+  std::size_t writtenBack_ = 0;  // bytes whose writing to disk has started
 };
 
 // Writes UTF-8 lines as a Windows-1252 file with CR LF line ends, atomically.
