@@ -38,6 +38,7 @@ shot Main main-point
 # File mode: a UTM file, zone 20, to geographic coordinates.
 click M_Archivo
 select Coord_L UTM
+select Coord_R Geográficas
 set Zone_L 20
 set File_L puntos.txt
 select Formato_L Id Norte Este H
