@@ -158,7 +158,9 @@ TEST(StartUp, KeepsTheReferenceEllipsoid) {
   App app{state, toolkit};
   startUp(app, withoutReference.folder());
   EXPECT_TRUE(state.Wgs84Ellipsoid == Wgs84EllipsoidValues{});
-  EXPECT_TRUE(toolkit.messages.empty());
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_EQ(toolkit.messages[0].text, "No se encontró el datum WGS84 en datum.txt");
+  EXPECT_EQ(toolkit.messages[0].icon, MessageIcon::Critical);
   EXPECT_EQ(state.Units_R.text, "Grad Min Seg");  // the sequence ran to its end
   EXPECT_EQ(state.workingFolder, withoutReference.folder().string());
 }

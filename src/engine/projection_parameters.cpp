@@ -1,5 +1,7 @@
 #include "engine/projection_parameters.hpp"
 
+#include <cmath>
+
 #include "core/picture_format.hpp"
 #include "ui/field_reading.hpp"
 #include "ui/messages.hpp"
@@ -12,6 +14,8 @@ constexpr std::string_view kMissingFirstParallel = "Introduzca el primer paralel
 constexpr std::string_view kMissingSecondParallel = "Introduzca el segundo paralelo standard";
 constexpr std::string_view kMissingUtmZone = "Introduzca la Zona UTM ó Huso Geográfico";
 constexpr std::string_view kZonesTooFarApart = "La diferencia entre husos es mayor a 1";
+constexpr std::string_view kTrueScaleAtPole = "La Latitud de escala verdadera debe estar entre -90 y 90 grados";
+constexpr double kPoleLatitude = 90.0;  // degrees
 
 bool missing(const Control& box, NumberFormat format) { return lenientOf(box, format) == 0.0; }
 
@@ -53,8 +57,14 @@ MercatorParameters mercatorParameters(App& app, const SystemPanel& panel, PanelR
   defaultIfMissing(panel.Zone, "0", format);
   normaliseOrigin(app, panel);
   const bool source = role == PanelRole::Source;
-  return {strictOf(panel.Zone, format), strictOrLenient(panel.Lat_origen, format, source),
-          strictOf(panel.Lon_origen, format), lenientOf(panel.Feste, format), lenientOf(panel.Fnorte, format)};
+  const MercatorParameters parameters{strictOf(panel.Zone, format),
+                                      strictOrLenient(panel.Lat_origen, format, source),
+                                      strictOf(panel.Lon_origen, format), lenientOf(panel.Feste, format),
+                                      lenientOf(panel.Fnorte, format)};
+  // At a pole the parallel of true scale has no length: every point would
+  // project onto the origin.
+  if (!(std::fabs(parameters.phi1) < kPoleLatitude)) refuse(app, kTrueScaleAtPole);
+  return parameters;
 }
 
 LambertParameters lambertParameters(App& app, const SystemPanel& panel, PanelRole role) {

@@ -41,6 +41,12 @@ void fillLists(App& app, const Catalogues& catalogues) {
     if (reference && ellipsoid->key == reference->ellipsoidKey)
       state.Wgs84Ellipsoid = {ellipsoid->name, ellipsoid->semiMajorAxis, ellipsoid->inverseFlattening};
   }
+  // Every datum shift goes through WGS84: without it, or without its
+  // ellipsoid, no conversion can be right. The window still opens.
+  if (reference == nullptr)
+    showCritical(app, "No se encontró el datum WGS84 en datum.txt");
+  else if (state.Wgs84Ellipsoid.semiMajorAxis == 0.0)
+    showCritical(app, "No se encontró el elipsoide del datum WGS84 en elipsoide.txt");
 
   fillList(state.Coord_L, kKindTexts);
   selectIndex(app, state.Coord_L, 0);
