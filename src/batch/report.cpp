@@ -22,8 +22,7 @@ constexpr std::string_view kNoStation = "     -    ";
 constexpr std::string_view kReferenceOnSource = "ITRF94_1995.4 / REGVEN";
 constexpr std::string_view kReferenceOnTarget = "ITRF94_1995.4 /REGVEN ";
 
-constexpr std::string_view kUtmText = "UTM";
-constexpr std::string_view kLambertText = "Conica de Lambert";
+bool isKind(std::string_view text, CoordinateSystemKind kind) { return kindFromText(text) == kind; }
 
 constexpr Picture kNorth = parsePicture("#0000000.0000");
 constexpr Picture kEast = parsePicture("#00000000.0000");
@@ -85,8 +84,8 @@ void writeBanner(OutputSink& sink) {
 
 void writeZones(const ReportData& data, ZonedLine& line) {
   const std::string_view label = "HUSO      : ";
-  const bool sourceUtm = data.source.kind == kUtmText;
-  const bool targetUtm = data.target.kind == kUtmText;
+  const bool sourceUtm = isKind(data.source.kind, CoordinateSystemKind::Utm);
+  const bool targetUtm = isKind(data.target.kind, CoordinateSystemKind::Utm);
   if (sourceUtm && targetUtm) {
     line.item(label).item(data.source.zone).zones(2).item(label).item(data.target.zone).end();
   } else if (sourceUtm) {
@@ -97,8 +96,8 @@ void writeZones(const ReportData& data, ZonedLine& line) {
 }
 
 void writeLambertParameters(const ReportData& data, ZonedLine& line) {
-  const bool source = data.source.kind == kLambertText;
-  const bool target = data.target.kind == kLambertText;
+  const bool source = isKind(data.source.kind, CoordinateSystemKind::LambertConic);
+  const bool target = isKind(data.target.kind, CoordinateSystemKind::LambertConic);
   if (!source && !target) return;
   const std::string_view labels[] = {"1er Paralelo    : ", "2do Paralelo    : ", "Falso Este      : ",
                                      "Falso Norte     : ", "Latitud Origen  : ", "Longitud Origen : "};
@@ -123,7 +122,7 @@ void writeGeneralData(const ReportData& data, OutputSink& sink) {
   line.end();
   line.item("Archivo de Entrada: ").item(data.source.fileName).zones(1);
   line.item("Archivo de Salida: ").item(data.target.fileName).end();
-  line.item("Proyección: ").item(data.source.kind).zones(data.source.kind == kLambertText ? 1 : 2);
+  line.item("Proyección: ").item(data.source.kind).zones(isKind(data.source.kind, CoordinateSystemKind::LambertConic) ? 1 : 2);
   line.item("Proyección: ").item(data.target.kind).end();
   writeZones(data, line);
   writeLambertParameters(data, line);
