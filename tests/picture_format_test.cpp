@@ -57,6 +57,15 @@ TEST(PictureFormat, WritesTheProgramsPictures) {
         << c.value << " with " << c.picture;
 }
 
+// Found by fuzzing: the largest double rounds, at 15 significant digits,
+// past the double range; its text is still written digit for digit.
+TEST(PictureFormat, WritesTheLargestDoublesWhole) {
+  const std::string text = formatPicture(-1.7976931348623157e308, "####0.0000", NumberFormat::point());
+  EXPECT_EQ(text.substr(0, 16), "-179769313486232");
+  EXPECT_EQ(text.size(), 1 + 309 + 5u);
+  EXPECT_EQ(text.substr(text.size() - 5), ".0000");
+}
+
 TEST(PictureFormat, UsesTheUsersDecimalMark) {
   EXPECT_EQ(formatPicture(1106908.8542, "######0.0000", NumberFormat::comma()), "1106908,8542");
   EXPECT_EQ(formatPicture(-0.5, "##0.000000000", NumberFormat::comma()), "-0,500000000");
