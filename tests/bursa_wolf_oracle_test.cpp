@@ -7,11 +7,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <numbers>
-#include <sstream>
-#include <unistd.h>
 
 #include "core/number_reading.hpp"
 #include "core/picture_format.hpp"
+#include "proj_oracle.hpp"
 #include "ui/commands.hpp"
 #include "ui/recording_toolkit.hpp"
 #include "ui/startup.hpp"
@@ -23,11 +22,7 @@ namespace fs = std::filesystem;
 
 const fs::path kShippedData = fs::path(BRELOSTA_SOURCE_DIR) / "data";
 
-struct Point {
-  double latitude = 0.0;   // degrees
-  double longitude = 0.0;  // degrees
-  double height = 0.0;     // metres
-};
+using Point = GeodeticPosition;
 
 // PSAD 56 (La Canoa) to WGS84 for Venezuela: dX dY dZ in metres, rotations
 // in arc seconds (coordinate frame), scale in ppm.
@@ -49,26 +44,9 @@ std::string towgs84() {
 }
 
 std::vector<Point> cs2csToWgs84(const std::vector<Point>& points) {
-  char input[] = "/tmp/brelosta-cs2cs-XXXXXX";
-  const int descriptor = ::mkstemp(input);
-  if (descriptor < 0) return {};
-  std::FILE* file = ::fdopen(descriptor, "w");
-  for (const Point& p : points) std::fprintf(file, "%.12f %.12f %.6f\n", p.longitude, p.latitude, p.height);
-  std::fclose(file);
-  const std::string command = "cs2cs --3d -f %.12f +proj=longlat +ellps=intl " + towgs84() +
-                              " +no_defs +to +proj=longlat +datum=WGS84 +no_defs < " + input;
-  std::vector<Point> out;
-  if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
-    char line[256];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) {
-      std::istringstream fields(line);
-      Point p;
-      if (fields >> p.longitude >> p.latitude >> p.height) out.push_back(p);
-    }
-    ::pclose(pipe);
-  }
-  std::remove(input);
-  return out;
+  return runProj("cs2cs --3d -f %.12f +proj=longlat +ellps=intl " + towgs84() +
+                     " +no_defs +to +proj=longlat +datum=WGS84 +no_defs",
+                 points);
 }
 
 class BursaWolfOracle : public ::testing::TestWithParam<NumberFormat> {};

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/checked_arithmetic.hpp"
+#include "proj_oracle.hpp"
 
 namespace brelosta {
 namespace {
@@ -216,31 +217,14 @@ TEST(ShiftDatum, MolodenskyWayBackTurnsTheTranslationsAround) {
 // degrees and metres.
 std::vector<GeodeticPosition> projMolodensky(const std::vector<GeodeticPosition>& points, Geocentric translation,
                                              const EllipsoidShape& source, const EllipsoidShape& target) {
-  char input[] = "/tmp/brelosta-molodensky-XXXXXX";
-  const int descriptor = ::mkstemp(input);
-  if (descriptor < 0) return {};
-  std::FILE* file = ::fdopen(descriptor, "w");
-  for (const GeodeticPosition& p : points) std::fprintf(file, "%.12f %.12f %.6f\n", p.longitude, p.latitude, p.height);
-  std::fclose(file);
   char command[1024];
   std::snprintf(command, sizeof command,
                 "cct -d 12 +proj=pipeline +step +proj=unitconvert +xy_in=deg +xy_out=rad "
                 "+step +proj=molodensky +abridged +a=%.17g +rf=%.17g +da=%.17g +df=%.17g +dx=%.17g +dy=%.17g "
-                "+dz=%.17g +step +proj=unitconvert +xy_in=rad +xy_out=deg < %s",
+                "+dz=%.17g +step +proj=unitconvert +xy_in=rad +xy_out=deg",
                 source.a, 1.0 / source.f, target.a - source.a, target.f - source.f, translation.X, translation.Y,
-                translation.Z, input);
-  std::vector<GeodeticPosition> out;
-  if (std::FILE* pipe = ::popen(command, "r")) {
-    char line[256];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) {
-      std::istringstream fields(line);
-      GeodeticPosition p;
-      if (fields >> p.longitude >> p.latitude >> p.height) out.push_back(p);
-    }
-    ::pclose(pipe);
-  }
-  std::remove(input);
-  return out;
+                translation.Z);
+  return runProj(command, points);
 }
 
 TEST(ShiftDatum, MolodenskyAgreesWithProj) {
