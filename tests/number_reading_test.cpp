@@ -119,6 +119,19 @@ TEST(StrictValue, AcceptsWhatTheLenientValueReadsForPlainNumbers) {
   }
 }
 
+// Found by fuzzing: an exponent just below the range of a long overflowed
+// when the place of the first digit was added to it.
+TEST(NumberReading, ExponentsBeyondAnyDoubleSaturate) {
+  const double inf = std::numeric_limits<double>::infinity();
+  for (const NumberFormat format : {kPoint, kComma}) {
+    EXPECT_EQ(lenientValue("4444499999999991e+9223372036854775803", format), inf);
+    EXPECT_EQ(strictValue("4444499999999991e+9223372036854775803", format), std::nullopt);
+    EXPECT_EQ(strictValue("4444499999999991e-9223372036854775803", format), 0.0);
+    EXPECT_EQ(lenientValue("-12345678901234567e99999999999999999999999", format), -inf);
+  }
+  EXPECT_EQ(plainNumber("12345678901234567e-9223372036854775807"), 0.0);
+}
+
 TEST(PlainNumber, IsTheFileFieldSyntax) {
   EXPECT_EQ(plainNumber("10.5"), 10.5);
   EXPECT_EQ(plainNumber("-3e2"), -300.0);

@@ -50,7 +50,10 @@ long orderOfMagnitude(std::string_view plain) {
     const bool negative = !digits.empty() && digits.front() == '-';
     if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
-    if (error == std::errc::result_out_of_range) exponent = std::numeric_limits<long>::max() / 2;
+    // Far beyond any double either way; kept small enough that adding the
+    // position of the first digit cannot overflow.
+    constexpr long kSaturated = std::numeric_limits<long>::max() / 4;
+    if (error == std::errc::result_out_of_range || exponent > kSaturated) exponent = kSaturated;
     if (negative) exponent = -exponent;
   }
   const auto point = std::min(mantissa.find('.'), mantissa.size());
