@@ -6,7 +6,6 @@
 // output paths.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -15,13 +14,12 @@
 #include "cli/script_driver.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
+#include "temp_folder.hpp"
 
 namespace brelosta {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kData = fs::path(BRELOSTA_SOURCE_DIR) / "data";
 
 // The ways a file can be bad, each made from the good content of the file.
 enum class Damage { Missing, Empty, Binary, HugeLine, MillionLines, LfOnly, Utf8, Truncated };
@@ -67,16 +65,11 @@ const char* damageName(Damage damage) {
 class Window {
  public:
   explicit Window(const std::function<void(const fs::path&)>& prepare = {},
-                  NumberFormat format = NumberFormat::point())
-      : folder_(fs::temp_directory_path() / ("brelosta-bad-" + std::to_string(::getpid()) + "-" +
-                                            std::to_string(counter_++))) {
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    for (const char* catalogue : {"datum.txt", "elipsoide.txt"}) fs::copy_file(kData / catalogue, folder_ / catalogue);
-    if (prepare) prepare(folder_);
-    session_ = std::make_unique<ScriptSession>(out_, err_, ScriptOptions{folder_, format});
+                  NumberFormat format = NumberFormat::point()) {
+    folder_.copyShippedCatalogues();
+    if (prepare) prepare(folder_.path());
+    session_ = std::make_unique<ScriptSession>(out_, err_, ScriptOptions{folder_.path(), format});
   }
-  ~Window() { fs::remove_all(folder_); }
 
   void run(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) ASSERT_TRUE(session_->runLine(line, 0)) << line << ": " << err_.str();
@@ -88,11 +81,10 @@ class Window {
     return texts;
   }
   MainWindowState& state() { return session_->state(); }
-  fs::path path(const std::string& name) const { return folder_ / name; }
+  fs::path path(const std::string& name) const { return folder_.path() / name; }
 
  private:
-  static inline int counter_ = 0;
-  fs::path folder_;
+  TempFolder folder_;
   std::ostringstream out_;
   std::ostringstream err_;
   std::unique_ptr<ScriptSession> session_;
@@ -146,7 +138,7 @@ TEST(BadInput, CatalogueFiles) {
   };
   for (const CatalogueRow& row : rows) {
     SCOPED_TRACE(std::string(row.file) + " " + damageName(row.damage));
-    const std::string good = *readFileBytes(kData / row.file);
+    const std::string good = *readFileBytes(kShippedData / row.file);
     Window window([&](const fs::path& folder) { place(folder / row.file, good, row.damage); });
     EXPECT_EQ(window.messages(), row.startUp);
     if (row.startUp.empty()) {
@@ -159,7 +151,7 @@ TEST(BadInput, CatalogueFiles) {
 
 // A catalogue that lacks a datum the program relies on.
 TEST(BadInput, CataloguesWithoutTheDatumsTheProgramNeeds) {
-  const std::string good = decodeWindows1252(*readFileBytes(kData / "datum.txt"));
+  const std::string good = decodeWindows1252(*readFileBytes(kShippedData / "datum.txt"));
   const auto without = [&](const std::string& name) {
     std::vector<std::string> lines;
     for (std::string_view line : splitLines(good))

@@ -5,16 +5,14 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "core/text_file.hpp"
+#include "temp_folder.hpp"
 
 namespace brelosta {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kShippedData = fs::path(BRELOSTA_SOURCE_DIR) / "data";
 
 const std::string kWgs84Line = R"("WGS84","WGS84","Referencia",0,0,0,0,0,0,0,0,0,0)";
 const std::string kCanoaLine = R"("La Canoa","INT24","C1",-270.933,115.599,-360.226,-5.266,-1.238,2.381,-5.109,1,2,3)";
@@ -25,13 +23,6 @@ const std::string kEllipsoidLines = "\"WGS84\",\"WGS 84\",6378137,298.257223563\
 
 class CatalogueFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("brelosta-catalogue-" + std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   void write(const std::string& name, const std::string& bytes) {
     std::ofstream(folder_ / name, std::ios::binary) << bytes;
   }
@@ -42,7 +33,8 @@ class CatalogueFolder : public ::testing::Test {
     return readCatalogues(folder_);
   }
 
-  fs::path folder_;
+  TempFolder temp_;
+  const fs::path folder_ = temp_.path();
 };
 
 std::string lines(std::initializer_list<std::string> texts) {

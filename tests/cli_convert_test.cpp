@@ -12,6 +12,7 @@
 #include "cli/terminal_toolkit.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
+#include "temp_folder.hpp"
 #include "ui/commands.hpp"
 #include "ui/recording_toolkit.hpp"
 #include "ui/startup.hpp"
@@ -34,14 +35,6 @@ std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
 class CliConvertTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("brelosta-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   CliRun run(const std::string& arguments) const {
     const std::string command = std::string(BRELOSTA_CLI) + " " + arguments + " >" + quoted(folder_ / "stdout") +
                                 " 2>" + quoted(folder_ / "stderr");
@@ -64,7 +57,8 @@ class CliConvertTest : public ::testing::Test {
                " --out " + quoted(out) + " " + more);
   }
 
-  fs::path folder_;
+  TempFolder temp_;
+  const fs::path folder_ = temp_.path();
 };
 
 TEST_F(CliConvertTest, RefusesACommandLineItCannotRun) {

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "ui/commands.hpp"
 #include "ui/recording_toolkit.hpp"
+#include "temp_folder.hpp"
 #include "ui/startup.hpp"
 
 namespace brelosta {
@@ -15,20 +15,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kShippedData = fs::path(BRELOSTA_SOURCE_DIR) / "data";
 constexpr std::string_view kLocalGrid = "Loma Quintana (Ven)";
 
 // The program started in a folder of its own, with the shipped catalogues
 // unless a test writes others before starting it.
 class RunningProgram : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("brelosta-selection-" + std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    for (const char* name : {"datum.txt", "elipsoide.txt"}) fs::copy_file(kShippedData / name, folder_ / name);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  void SetUp() override { temp_.copyShippedCatalogues(); }
 
   void start() { startUp(app_, folder_); }
   void write(const std::string& name, const std::string& bytes) {
@@ -60,7 +53,8 @@ class RunningProgram : public ::testing::Test {
   };
   Frames frames() const { return {state_.Conversion.visible, state_.Parametros.visible, state_.PF.visible}; }
 
-  fs::path folder_;
+  TempFolder temp_;
+  const fs::path folder_ = temp_.path();
   MainWindowState state_;
   RecordingToolkit toolkit_;
   App app_{state_, toolkit_};

@@ -9,6 +9,7 @@
 
 #include "core/text_file.hpp"
 #include "engine/pipeline.hpp"
+#include "temp_folder.hpp"
 #include "ui/commands.hpp"
 #include "ui/recording_toolkit.hpp"
 #include "ui/startup.hpp"
@@ -31,14 +32,6 @@ class CancellingToolkit : public RecordingToolkit {
 
 class FileRunTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("brelosta-run-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   // Both panels geographic in decimal degrees on WGS84, file mode, layout
   // "Id LAT LON" on both sides.
   void setUpPanels(App& app) {
@@ -69,7 +62,8 @@ class FileRunTest : public ::testing::Test {
     return names;
   }
 
-  fs::path folder_;
+  TempFolder temp_;
+  const fs::path folder_ = temp_.path();
 };
 
 TEST_F(FileRunTest, ReportsProgressWhenTheBarMovesByAWholePercent) {

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "temp_folder.hpp"
+
 namespace brelosta {
 namespace {
 
@@ -77,20 +79,14 @@ TEST(PointBatch, SplitsARecordFromItsLineOnly) {
 
 class PointFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("brelosta-points-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   std::filesystem::path write(const std::string& name, const std::string& bytes) {
     const auto path = folder_ / name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
 
-  std::filesystem::path folder_;
+  TempFolder temp_;
+  const std::filesystem::path folder_ = temp_.path();
 };
 
 TEST_F(PointFileTest, ReadsWindows1252AndUtf8Files) {

@@ -13,13 +13,12 @@
 
 #include "cli/script_driver.hpp"
 #include "core/text_file.hpp"
+#include "temp_folder.hpp"
 
 namespace brelosta {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kDataFolder = fs::path(BRELOSTA_SOURCE_DIR) / "data";
 
 const char* const kBoxes[] = {
     "LAT_D_L", "LAT_M_L", "LAT_S_L", "LON_D_L", "LON_M_L", "LON_S_L", "ALT_M_L", "LAT_D_R", "LAT_M_R",
@@ -184,17 +183,13 @@ class RandomSession {
 TEST(RandomSessions, KeepTheWindowConsistent) {
   const char* requested = std::getenv("BRELOSTA_RANDOM_SESSIONS");
   const int sessions = requested != nullptr ? std::atoi(requested) : 150;
-  const fs::path folder = fs::temp_directory_path() / ("brelosta-random-" + std::to_string(::getpid()));
   for (int seed = 1; seed <= sessions; ++seed) {
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    for (const char* catalogue : {"datum.txt", "elipsoide.txt"})
-      fs::copy_file(kDataFolder / catalogue, folder / catalogue);
+    const TempFolder folder;
+    folder.copyShippedCatalogues();
     SCOPED_TRACE("seed " + std::to_string(seed));
-    RandomSession(static_cast<std::uint64_t>(seed), folder).run(120);
+    RandomSession(static_cast<std::uint64_t>(seed), folder.path()).run(120);
     if (::testing::Test::HasFailure()) break;
   }
-  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 
 #include "cli/script_driver.hpp"
 #include "core/text_file.hpp"
+#include "temp_folder.hpp"
 #include "core/windows1252.hpp"
 
 namespace brelosta {
@@ -32,7 +33,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kScenarioFolder = fs::path(BRELOSTA_SOURCE_DIR) / "tests" / "scenarios";
-const fs::path kDataFolder = fs::path(BRELOSTA_SOURCE_DIR) / "data";
 
 struct FileSpec {
   std::string name;
@@ -114,14 +114,12 @@ TEST_P(ScenarioTest, PrintsWhatItMust) {
   for (const std::string& formatName : scenario.formats) {
     SCOPED_TRACE("number format " + formatName);
     const NumberFormat format = formatName == "comma" ? NumberFormat::comma() : NumberFormat::point();
-    const fs::path folder = fs::temp_directory_path() / ("brelosta-scenario-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const TempFolder temp;
+    temp.copyShippedCatalogues();
+    const fs::path& folder = temp.path();
     const std::string dir = folder.string();
     const auto sub = [&](const std::string& text) { return substituted(text, format.decimalMark, dir); };
 
-    for (const char* catalogue : {"datum.txt", "elipsoide.txt"})
-      fs::copy_file(kDataFolder / catalogue, folder / catalogue);
     for (const std::string& name : scenario.removedFiles) fs::remove(folder / name);
     for (const FileSpec& file : scenario.inputFiles) {
       std::vector<std::string> lines;
@@ -153,7 +151,6 @@ TEST_P(ScenarioTest, PrintsWhatItMust) {
     }
     for (const std::string& name : scenario.absentFiles)
       EXPECT_FALSE(fs::exists(folder / sub(name))) << name << " should not exist";
-    fs::remove_all(folder);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "core/field_stream.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
+#include "temp_folder.hpp"
 
 namespace brelosta {
 namespace {
@@ -71,18 +72,11 @@ TEST(FieldStream, SplitsFieldsAsPointFilesWriteThem) {
 
 class AtomicFileWriterTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("brelosta-atomic-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
   std::size_t fileCount() const {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
   }
-  std::filesystem::path folder;
+  TempFolder temp;
+  const std::filesystem::path folder = temp.path();
 };
 
 TEST_F(AtomicFileWriterTest, ReplacesTheTargetOnlyOnCommit) {
