@@ -21,7 +21,7 @@
 #include <string>
 #include <string_view>
 
-#include "batch/record_layout.hpp"
+#include "formats/record_layout.hpp"
 
 namespace {
 

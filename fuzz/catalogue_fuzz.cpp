@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/text_file.hpp"
-#include "geodesy/catalogues.hpp"
+#include "formats/catalogues.hpp"
 
 using namespace brelosta;
 

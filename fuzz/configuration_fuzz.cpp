@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/configuration.hpp"
 #include "core/windows1252.hpp"
-#include "engine/coordinate_system.hpp"
+#include "geodesy/coordinate_system.hpp"
 #include "started_window.hpp"
-#include "ui/configuration.hpp"
 
 using namespace brelosta;
 

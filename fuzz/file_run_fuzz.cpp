@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "batch/point_batch.hpp"
+#include "app/commands.hpp"
+#include "app/convert_command.hpp"
 #include "core/text_file.hpp"
-#include "engine/pipeline.hpp"
+#include "formats/point_batch.hpp"
 #include "started_window.hpp"
-#include "ui/commands.hpp"
 
 using namespace brelosta;
 namespace fs = std::filesystem;

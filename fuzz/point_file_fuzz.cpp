@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "batch/point_batch.hpp"
 #include "core/field_stream.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
+#include "formats/point_batch.hpp"
 
 using namespace brelosta;
 

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/commands.hpp"
+#include "app/preview.hpp"
 #include "started_window.hpp"
-#include "ui/commands.hpp"
-#include "ui/preview.hpp"
 
 using namespace brelosta;
 namespace fs = std::filesystem;

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include "ui/app.hpp"
-#include "ui/recording_toolkit.hpp"
-#include "ui/startup.hpp"
+#include "app/app.hpp"
+#include "app/recording_toolkit.hpp"
+#include "app/startup.hpp"
 
 namespace brelosta {
 

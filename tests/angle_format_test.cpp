@@ -5,10 +5,10 @@
 
 #include <random>
 
+#include "app/commands.hpp"
 #include "core/number_reading.hpp"
-#include "engine/result_display.hpp"
+#include "formats/angle_text.hpp"
 #include "started_window.hpp"
-#include "ui/commands.hpp"
 
 namespace brelosta {
 namespace {

@@ -3,12 +3,12 @@
 #include <charconv>
 #include <random>
 
-#include "batch/data_file.hpp"
-#include "batch/field_text.hpp"
-#include "batch/screening.hpp"
+#include "app/reaction_errors.hpp"
 #include "batch_support.hpp"
 #include "core/field_stream.hpp"
-#include "ui/reaction_errors.hpp"
+#include "formats/data_file.hpp"
+#include "formats/field_text.hpp"
+#include "formats/screening.hpp"
 
 namespace brelosta {
 namespace {

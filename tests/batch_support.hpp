@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/batch_results.hpp"
-#include "batch/converted_records.hpp"
-#include "batch/input_cells.hpp"
-#include "batch/output_sink.hpp"
-#include "batch/point_batch.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
+#include "formats/batch_results.hpp"
+#include "formats/converted_records.hpp"
+#include "formats/input_cells.hpp"
+#include "formats/output_sink.hpp"
+#include "formats/point_batch.hpp"
 
 namespace brelosta::testing {
 

@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <numbers>
 
+#include "app/commands.hpp"
+#include "app/recording_toolkit.hpp"
+#include "app/startup.hpp"
 #include "core/number_reading.hpp"
 #include "core/picture_format.hpp"
 #include "proj_oracle.hpp"
-#include "ui/commands.hpp"
-#include "ui/recording_toolkit.hpp"
-#include "ui/startup.hpp"
 
 namespace brelosta {
 namespace {

@@ -1,4 +1,4 @@
-#include "geodesy/catalogues.hpp"
+#include "formats/catalogues.hpp"
 
 #include <gtest/gtest.h>
 

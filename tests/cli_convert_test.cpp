@@ -8,14 +8,14 @@
 #include <filesystem>
 #include <sstream>
 
-#include "batch/point_batch.hpp"
+#include "app/commands.hpp"
+#include "app/recording_toolkit.hpp"
+#include "app/startup.hpp"
 #include "cli/terminal_toolkit.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
+#include "formats/point_batch.hpp"
 #include "temp_folder.hpp"
-#include "ui/commands.hpp"
-#include "ui/recording_toolkit.hpp"
-#include "ui/startup.hpp"
 
 namespace brelosta {
 namespace {

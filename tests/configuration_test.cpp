@@ -1,14 +1,14 @@
-#include "ui/configuration.hpp"
+#include "app/configuration.hpp"
 
 #include <gtest/gtest.h>
 
+#include "app/commands.hpp"
+#include "app/method_selection.hpp"
+#include "app/modes.hpp"
+#include "app/panels.hpp"
 #include "core/text_file.hpp"
-#include "engine/coordinate_system.hpp"
-#include "geodesy/method_selection.hpp"
+#include "geodesy/coordinate_system.hpp"
 #include "started_window.hpp"
-#include "ui/commands.hpp"
-#include "ui/modes.hpp"
-#include "ui/panels.hpp"
 #include "window_state_diff.hpp"
 
 namespace brelosta {

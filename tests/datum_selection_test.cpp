@@ -1,14 +1,14 @@
-#include "geodesy/datum_selection.hpp"
+#include "app/datum_selection.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "ui/commands.hpp"
-#include "ui/recording_toolkit.hpp"
+#include "app/commands.hpp"
+#include "app/recording_toolkit.hpp"
+#include "app/startup.hpp"
 #include "temp_folder.hpp"
-#include "ui/startup.hpp"
 
 namespace brelosta {
 namespace {

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/checked_arithmetic.hpp"
+#include "geodesy/checked_arithmetic.hpp"
 #include "proj_oracle.hpp"
 
 namespace brelosta {

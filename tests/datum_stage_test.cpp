@@ -1,9 +1,9 @@
-#include "geodesy/datum_stage.hpp"
+#include "app/datum_stage.hpp"
 
 #include <gtest/gtest.h>
 
+#include "app/reaction_errors.hpp"
 #include "core/picture_format.hpp"
-#include "ui/reaction_errors.hpp"
 
 namespace brelosta {
 namespace {

@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/commands.hpp"
+#include "app/convert_command.hpp"
+#include "app/recording_toolkit.hpp"
+#include "app/startup.hpp"
 #include "core/text_file.hpp"
-#include "engine/pipeline.hpp"
 #include "temp_folder.hpp"
-#include "ui/commands.hpp"
-#include "ui/recording_toolkit.hpp"
-#include "ui/startup.hpp"
 
 namespace brelosta {
 namespace {

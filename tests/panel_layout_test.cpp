@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/system_panel.hpp"
+#include "app/commands.hpp"
+#include "app/modes.hpp"
+#include "app/system_panel.hpp"
 #include "started_window.hpp"
-#include "ui/commands.hpp"
-#include "ui/modes.hpp"
 
 namespace brelosta {
 namespace {

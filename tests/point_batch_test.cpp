@@ -1,4 +1,4 @@
-#include "batch/point_batch.hpp"
+#include "formats/point_batch.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The preview window's reading of the head of a point file.
 
-#include "ui/preview.hpp"
+#include "app/preview.hpp"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+#include "app/commands.hpp"
 #include "started_window.hpp"
-#include "ui/commands.hpp"
 
 namespace brelosta {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/positions.hpp"
+#include "geodesy/positions.hpp"
 
 namespace brelosta {
 

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "engine/lambert.hpp"
-#include "engine/mercator.hpp"
-#include "engine/transverse_mercator.hpp"
+#include "geodesy/lambert.hpp"
+#include "geodesy/mercator.hpp"
+#include "geodesy/transverse_mercator.hpp"
 
 namespace brelosta {
 namespace {

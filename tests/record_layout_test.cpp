@@ -1,4 +1,4 @@
-#include "batch/record_layout.hpp"
+#include "formats/record_layout.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "batch/report.hpp"
+#include "formats/report.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "batch/print_zones.hpp"
-#include "core/picture_format.hpp"
+#include "app/reaction_errors.hpp"
 #include "batch_support.hpp"
-#include "ui/reaction_errors.hpp"
+#include "core/picture_format.hpp"
+#include "formats/print_zones.hpp"
 
 namespace brelosta {
 namespace {

@@ -1,11 +1,11 @@
-#include "engine/result_display.hpp"
+#include "formats/angle_text.hpp"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "app/point_entry.hpp"
 #include "core/number_reading.hpp"
-#include "engine/point_entry.hpp"
 
 namespace brelosta {
 namespace {

@@ -24,8 +24,8 @@
 
 #include "cli/script_driver.hpp"
 #include "core/text_file.hpp"
-#include "temp_folder.hpp"
 #include "core/windows1252.hpp"
+#include "temp_folder.hpp"
 
 namespace brelosta {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <filesystem>
 
+#include "app/app.hpp"
+#include "app/recording_toolkit.hpp"
+#include "app/startup.hpp"
 #include "temp_folder.hpp"
-#include "ui/app.hpp"
-#include "ui/recording_toolkit.hpp"
-#include "ui/startup.hpp"
 
 namespace brelosta {
 

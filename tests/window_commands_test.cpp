@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/commands.hpp"
+#include "app/modes.hpp"
 #include "core/text_file.hpp"
 #include "started_window.hpp"
-#include "ui/commands.hpp"
-#include "ui/modes.hpp"
 #include "window_state_diff.hpp"
 
 namespace brelosta {

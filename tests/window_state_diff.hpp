@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/main_window_state.hpp"
+#include "app/main_window_state.hpp"
 
 namespace brelosta {
 

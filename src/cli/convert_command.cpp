@@ -7,10 +7,10 @@
 #include <ostream>
 #include <string>
 
+#include "app/commands.hpp"
+#include "app/configuration.hpp"
+#include "app/startup.hpp"
 #include "cli/terminal_toolkit.hpp"
-#include "ui/commands.hpp"
-#include "ui/configuration.hpp"
-#include "ui/startup.hpp"
 
 namespace brelosta {
 

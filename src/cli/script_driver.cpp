@@ -5,9 +5,9 @@
 #include <ostream>
 #include <string>
 
-#include "ui/commands.hpp"
-#include "ui/recording_toolkit.hpp"
-#include "ui/startup.hpp"
+#include "app/commands.hpp"
+#include "app/recording_toolkit.hpp"
+#include "app/startup.hpp"
 
 namespace brelosta {
 namespace {

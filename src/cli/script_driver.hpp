@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "app/app.hpp"
+#include "app/main_window_state.hpp"
+#include "app/recording_toolkit.hpp"
 #include "core/number_format.hpp"
-#include "ui/app.hpp"
-#include "ui/main_window_state.hpp"
-#include "ui/recording_toolkit.hpp"
 
 namespace brelosta {
 

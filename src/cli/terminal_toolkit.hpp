@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "ui/toolkit.hpp"
+#include "app/toolkit.hpp"
 
 namespace brelosta {
 

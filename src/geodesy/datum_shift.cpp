@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/coordinate_system.hpp"
+#include "geodesy/coordinate_system.hpp"
 
 namespace brelosta {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/ellipsoid_shape.hpp"
+#include "geodesy/ellipsoid_shape.hpp"
 #include "geodesy/geocentric.hpp"
 
 namespace brelosta {

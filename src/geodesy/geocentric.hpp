@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ellipsoid_shape.hpp"
+#include "geodesy/ellipsoid_shape.hpp"
 
 namespace brelosta {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/control.hpp"
+#include "app/control.hpp"
 
 class QObject;
 

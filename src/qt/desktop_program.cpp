@@ -10,15 +10,15 @@
 #include <QThread>
 #include <exception>
 
+#include "app/commands.hpp"
+#include "app/messages.hpp"
+#include "app/reaction_errors.hpp"
+#include "app/startup.hpp"
 #include "qt/about_window.hpp"
 #include "qt/clickable_label.hpp"
 #include "qt/control_view.hpp"
 #include "qt/preview_window.hpp"
 #include "qt/progress_window.hpp"
-#include "ui/commands.hpp"
-#include "ui/messages.hpp"
-#include "ui/reaction_errors.hpp"
-#include "ui/startup.hpp"
 
 namespace brelosta {
 namespace {

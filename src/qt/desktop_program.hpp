@@ -6,11 +6,11 @@
 #include <functional>
 #include <memory>
 
+#include "app/app.hpp"
 #include "qt/main_window.hpp"
 #include "qt/qt_toolkit.hpp"
 #include "qt/secondary_window.hpp"
 #include "qt/widget_binder.hpp"
-#include "ui/app.hpp"
 
 class QThread;
 

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/system_panel.hpp"
+#include "app/system_panel.hpp"
 #include "qt/clickable_label.hpp"
 #include "qt/pictures.hpp"
 #include "qt/twip_row.hpp"

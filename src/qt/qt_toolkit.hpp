@@ -5,8 +5,8 @@
 #include <chrono>
 #include <functional>
 
-#include "ui/main_window_state.hpp"
-#include "ui/toolkit.hpp"
+#include "app/main_window_state.hpp"
+#include "app/toolkit.hpp"
 
 class QWidget;
 

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ui/main_window_state.hpp"
+#include "app/main_window_state.hpp"
 
 namespace brelosta {
 

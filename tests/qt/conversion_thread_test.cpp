@@ -18,8 +18,8 @@
 #include <chrono>
 #include <thread>
 
+#include "app/messages.hpp"
 #include "program_fixture.hpp"
-#include "ui/messages.hpp"
 
 namespace brelosta {
 namespace {

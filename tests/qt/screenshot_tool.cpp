@@ -28,10 +28,10 @@
 #include <QTimer>
 #include <iostream>
 
+#include "app/commands.hpp"
 #include "qt/desktop_program.hpp"
 #include "qt/program_options.hpp"
 #include "qt/spanish.hpp"
-#include "ui/commands.hpp"
 
 namespace {
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+#include "app/app.hpp"
+
+namespace brelosta {
+
+// What a user's click on a control does: a button's command, a menu entry's
+// command, a check box's toggle and reaction, a clickable label. A control
+// without a click action does nothing.
+void click(App& app, Control& control);
+
+// Selects entry `index` of a list and runs the list's selection reaction
+// (the kind, angle-format and datum lists and the preview's lists have one),
+// also when the entry was already selected. Index -1 selects nothing and runs
+// no reaction. False, with nothing changed, for an index the list lacks.
+bool selectIndex(App& app, Control& list, int index);
+
+// Selects the entry with this text; false (and nothing happens) when the
+// list has no such entry.
+bool selectText(App& app, Control& list, std::string_view text);
+
+// Clears a list and fills it with entries, selecting none.
+template <class Texts>
+void fillList(Control& list, const Texts& texts) {
+  list.entries.assign(std::begin(texts), std::end(texts));
+  list.index = -1;
+  if (list.kind == ControlKind::List) list.text.clear();
+}
+
+}  // namespace brelosta

@@ -1,0 +1,116 @@
+#include "app/projection_parameters.hpp"
+
+#include <cmath>
+
+#include "app/field_reading.hpp"
+#include "app/messages.hpp"
+#include "core/picture_format.hpp"
+
+namespace brelosta {
+namespace {
+
+constexpr std::string_view kMissingOriginLongitude = "Introduzca la Longitud Origen";
+constexpr std::string_view kMissingFirstParallel = "Introduzca el primer paralelo standard";
+constexpr std::string_view kMissingSecondParallel = "Introduzca el segundo paralelo standard";
+constexpr std::string_view kMissingUtmZone = "Introduzca la Zona UTM ó Huso Geográfico";
+constexpr std::string_view kZonesTooFarApart = "La diferencia entre husos es mayor a 1";
+constexpr std::string_view kTrueScaleAtPole = "La Latitud de escala verdadera debe estar entre -90 y 90 grados";
+constexpr double kPoleLatitude = 90.0;  // degrees
+
+bool missing(const Control& box, NumberFormat format) { return lenientOf(box, format) == 0.0; }
+
+void defaultIfMissing(Control& box, std::string_view text, NumberFormat format) {
+  if (missing(box, format)) box.text = text;
+}
+
+void refuseIfMissing(App& app, const Control& box, std::string_view message) {
+  if (missing(box, app.state.numberFormat)) refuse(app, message);
+}
+
+// The false origin and latitude of origin, shared by the three projections
+// after their own first parameter(s).
+void normaliseOrigin(App& app, const SystemPanel& panel) {
+  const NumberFormat format = app.state.numberFormat;
+  defaultIfMissing(panel.Lat_origen, "0", format);
+  refuseIfMissing(app, panel.Lon_origen, kMissingOriginLongitude);
+  defaultIfMissing(panel.Feste, "0", format);
+  defaultIfMissing(panel.Fnorte, "0", format);
+}
+
+double strictOrLenient(const Control& box, NumberFormat format, bool strict) {
+  return strict ? strictOf(box, format) : lenientOf(box, format);
+}
+
+}  // namespace
+
+TransverseMercatorParameters transverseMercatorParameters(App& app, const SystemPanel& panel, PanelRole role) {
+  const NumberFormat format = app.state.numberFormat;
+  defaultIfMissing(panel.Zone, "1", format);
+  normaliseOrigin(app, panel);
+  const bool strictOffsets = role == PanelRole::Target;
+  return {strictOf(panel.Zone, format), strictOf(panel.Lat_origen, format), strictOf(panel.Lon_origen, format),
+          strictOrLenient(panel.Feste, format, strictOffsets), strictOrLenient(panel.Fnorte, format, strictOffsets)};
+}
+
+MercatorParameters mercatorParameters(App& app, const SystemPanel& panel, PanelRole role) {
+  const NumberFormat format = app.state.numberFormat;
+  defaultIfMissing(panel.Zone, "0", format);
+  normaliseOrigin(app, panel);
+  const bool source = role == PanelRole::Source;
+  const MercatorParameters parameters{strictOf(panel.Zone, format),
+                                      strictOrLenient(panel.Lat_origen, format, source),
+                                      strictOf(panel.Lon_origen, format), lenientOf(panel.Feste, format),
+                                      lenientOf(panel.Fnorte, format)};
+  // At a pole the parallel of true scale has no length: every point would
+  // project onto the origin.
+  if (!(std::fabs(parameters.phi1) < kPoleLatitude)) refuse(app, kTrueScaleAtPole);
+  return parameters;
+}
+
+LambertParameters lambertParameters(App& app, const SystemPanel& panel, PanelRole role) {
+  const NumberFormat format = app.state.numberFormat;
+  refuseIfMissing(app, panel.Zone, kMissingFirstParallel);
+  refuseIfMissing(app, panel.Para_2, kMissingSecondParallel);
+  normaliseOrigin(app, panel);
+  const bool strictOffsets = role == PanelRole::Source;
+  return {strictOf(panel.Zone, format),
+          strictOf(panel.Para_2, format),
+          strictOf(panel.Lat_origen, format),
+          strictOf(panel.Lon_origen, format),
+          strictOrLenient(panel.Feste, format, strictOffsets),
+          strictOrLenient(panel.Fnorte, format, strictOffsets)};
+}
+
+TransverseMercatorParameters utmSourceParameters(App& app, const SystemPanel& panel) {
+  const double zone = lenientOf(panel.Zone, app.state.numberFormat);
+  if (zone == 0.0) refuse(app, kMissingUtmZone);
+  const bool south = panel.Hemisferio.text == kSouthernHemisphere;
+  return {kUtmScaleFactor, 0.0, utmCentralMeridian(zone), kUtmFalseEasting,
+          south ? kUtmSouthernFalseNorthing : 0.0};
+}
+
+TransverseMercatorParameters utmTargetParameters(App& app, const SystemPanel& panel, double longitude,
+                                                 bool pointMode) {
+  const double zone = automaticUtmZone(longitude);
+  if (panel.Fijar.checked()) panel.Zone.text.clear();
+  const double typed = lenientOf(panel.Zone, app.state.numberFormat);
+  double usedZone = zone;
+  // An empty box (0) is never the neighbour "zone 0" of zone 1.
+  if (typed != 0.0 && (typed == zone + 1.0 || typed == zone - 1.0)) {
+    usedZone = typed;
+  } else if (typed != 0.0 && typed != zone) {
+    refuse(app, kZonesTooFarApart);
+  } else {
+    panel.Zone.text = shortestText(zone, app.state.numberFormat);
+    if (pointMode) panel.Fijar.value = 1;
+  }
+  return {kUtmScaleFactor, 0.0, utmCentralMeridian(usedZone), kUtmFalseEasting, 0.0};
+}
+
+TransverseMercatorParameters lomaQuintanaParameters(PanelRole role) {
+  const double phi0 =
+      role == PanelRole::Source ? kLomaQuintanaLatitudeInverse : kLomaQuintanaLatitudeForward;
+  return {1.0, phi0, kLomaQuintanaMeridian, 0.0, 0.0};
+}
+
+}  // namespace brelosta

@@ -1,0 +1,59 @@
+#include "formats/data_file.hpp"
+
+#include <cmath>
+
+#include "formats/field_text.hpp"
+
+namespace brelosta {
+namespace {
+
+bool needsQuotes(std::string_view text) {
+  if (text.starts_with(' ') || text.ends_with(' ')) return true;
+  for (const char c : text)
+    if (c == ',') return true;
+  return false;
+}
+
+}  // namespace
+
+void appendOutputField(std::string& out, const Field& field, NumberFormat format) {
+  if (field.isNumber()) {
+    const std::size_t start = out.size();
+    if (!(field.number < 0.0 || (field.number == 0.0 && std::signbit(field.number)))) out += ' ';
+    appendFieldText(out, field, format);
+    out += ' ';
+    if (format.decimalMark == ',' && std::string_view(out).substr(start).find(',') != std::string_view::npos) {
+      out.insert(start, 1, '"');
+      out += '"';
+    }
+    return;
+  }
+  if (!needsQuotes(field.text)) {
+    out += field.text;
+    return;
+  }
+  out += '"';
+  out += field.text;
+  out += '"';
+}
+
+void writeDataFile(ConvertedRecords records, const std::optional<RecordPlan>& targetPlan, NumberFormat format,
+                   OutputSink& sink) {
+  if (!targetPlan) return;
+  OutputRecord record;
+  while (records.next(record, false)) {
+    std::string& line = sink.text();
+    bool first = true;
+    for (const int slot : targetPlan->fieldSlots) {
+      if (!first) line += ',';
+      first = false;
+      if (slot == kIdField)
+        appendOutputField(line, Field{Field::Type::Text, record.id, 0.0}, format);
+      else
+        appendOutputField(line, record.output[static_cast<std::size_t>(slot)], format);
+    }
+    sink.endLine();
+  }
+}
+
+}  // namespace brelosta

@@ -1,0 +1,54 @@
+#include "formats/output_sink.hpp"
+
+#include <cstdint>
+#include <cstring>
+
+#include "core/windows1252.hpp"
+
+namespace brelosta {
+namespace {
+
+constexpr std::size_t kChunkSize = std::size_t{1} << 20;
+
+// Where the first byte of a non-ASCII character is, or the text's size.
+std::size_t firstHighByte(std::string_view text) {
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if ((word & 0x8080808080808080ULL) != 0) break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
+}
+
+}  // namespace
+
+void OutputSink::endLine() {
+  buffer_ += "\r\n";
+  if (buffer_.size() >= kChunkSize) flush();
+}
+
+void OutputSink::line(std::string_view text) {
+  buffer_ += text;
+  endLine();
+}
+
+void OutputSink::finish() { flush(); }
+
+void OutputSink::flush() {
+  // Point files and reports are almost all ASCII, which the code page
+  // writes unchanged; only the runs of other characters are encoded.
+  std::string_view text = buffer_;
+  while (!text.empty()) {
+    const std::size_t high = firstHighByte(text);
+    write_(text.substr(0, high));
+    std::size_t end = high;
+    while (end < text.size() && static_cast<unsigned char>(text[end]) >= 0x80) ++end;
+    if (end > high) write_(encodeWindows1252(text.substr(high, end - high)));
+    text.remove_prefix(end);
+  }
+  buffer_.clear();
+}
+
+}  // namespace brelosta
