@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "geodesy/lambert.hpp"
+#include "geodesy/local_grid.hpp"
 #include "geodesy/mercator.hpp"
 #include "geodesy/transverse_mercator.hpp"
 

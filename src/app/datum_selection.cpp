@@ -5,13 +5,12 @@
 #include "app/commands.hpp"
 #include "app/datum_display.hpp"
 #include "app/messages.hpp"
+#include "app/method_selection.hpp"
 #include "formats/catalogues.hpp"
+#include "geodesy/local_grid.hpp"
 
 namespace brelosta {
 namespace {
-
-// The one non-reference datum the local grid "Loma Quintana (Ven)" works on.
-constexpr std::string_view kLocalGridDatum = "PSAD 56 - La Canoa (2)";
 
 constexpr std::string_view kDatumFileError = "Error en el archivo datum.txt";
 
@@ -21,19 +20,6 @@ bool allowedBesideLocalGrid(std::string_view datum) {
 
 bool localGridOnEitherSide(const MainWindowState& state) {
   return state.Coord_L.text == kLomaQuintanaText || state.Coord_R.text == kLomaQuintanaText;
-}
-
-void hideMethodFrames(MainWindowState& state) {
-  state.Conversion.visible = false;
-  state.Parametros.visible = false;
-  state.PF.visible = false;
-}
-
-// With Molodensky checked the origin frame keeps its state.
-void showMethodFrames(MainWindowState& state) {
-  state.Conversion.visible = true;
-  state.Parametros.visible = true;
-  if (!state.Check1.checked()) state.PF.visible = true;
 }
 
 // The datum of the selected entry, from catalogues just read: entry k is the

@@ -22,6 +22,18 @@ Control& methodBox(MainWindowState& state, DatumShiftMethod method) {
 
 }  // namespace
 
+void showMethodFrames(MainWindowState& state) {
+  state.Conversion.visible = true;
+  state.Parametros.visible = true;
+  if (!state.Check1.checked()) state.PF.visible = true;
+}
+
+void hideMethodFrames(MainWindowState& state) {
+  state.Conversion.visible = false;
+  state.Parametros.visible = false;
+  state.PF.visible = false;
+}
+
 void methodBoxClicked(App& app, DatumShiftMethod method) {
   MainWindowState& state = app.state;
   if (!methodBox(state, method).checked()) return;

@@ -2,19 +2,19 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/commands.hpp"
 #include "app/messages.hpp"
+#include "app/method_selection.hpp"
 #include "app/point_row.hpp"
 #include "core/picture_format.hpp"
 #include "formats/record_layout.hpp"
+#include "geodesy/local_grid.hpp"
 
 namespace brelosta {
 namespace {
-
-// The datum the local grid "Loma Quintana (Ven)" is defined on.
-constexpr std::string_view kLocalGridDatum = "PSAD 56 - La Canoa (2)";
 
 // What a kind does to one box or label of the panel.
 enum class Cell {
@@ -171,45 +171,34 @@ void layOutPointRow(const SystemPanel& panel, CoordinateSystemKind kind) {
   // An angle format not chosen yet (during start-up) leaves the row alone.
 }
 
-// The local grid's datum shift to WGS84 (metres, arc seconds, parts per
-// million, fundamental point in metres), each a whole number of thousandths,
-// and its ellipsoid (International 1924).
+// The boxes of the local grid's shift, in the order of LocalGridShift.
 struct LocalGridValue {
   Control MainWindowState::*box;
   long long thousandths;
 };
 
-constexpr LocalGridValue kLocalGridShift[] = {
-    {&MainWindowState::Dx_label, -270933}, {&MainWindowState::Dy_label, 115599}, {&MainWindowState::Dz_label, -360226},
-    {&MainWindowState::Rx_label, -5266},   {&MainWindowState::Ry_label, -1238},  {&MainWindowState::Rz_label, 2381},
-    {&MainWindowState::SC_label, -5109},   {&MainWindowState::XXMM, 2464351594}, {&MainWindowState::YYMM, -5783466613},
-    {&MainWindowState::ZZMM, 974809808},
+constexpr LocalGridValue kLocalGridValues[] = {
+    {&MainWindowState::Dx_label, kLocalGridShiftThousandths.dX},
+    {&MainWindowState::Dy_label, kLocalGridShiftThousandths.dY},
+    {&MainWindowState::Dz_label, kLocalGridShiftThousandths.dZ},
+    {&MainWindowState::Rx_label, kLocalGridShiftThousandths.rX},
+    {&MainWindowState::Ry_label, kLocalGridShiftThousandths.rY},
+    {&MainWindowState::Rz_label, kLocalGridShiftThousandths.rZ},
+    {&MainWindowState::SC_label, kLocalGridShiftThousandths.scale},
+    {&MainWindowState::XXMM, kLocalGridShiftThousandths.originX},
+    {&MainWindowState::YYMM, kLocalGridShiftThousandths.originY},
+    {&MainWindowState::ZZMM, kLocalGridShiftThousandths.originZ},
 };
-constexpr std::string_view kLocalGridEllipsoid = "International 1924";
-constexpr double kLocalGridSemiMajorAxis = 6378388.0;  // metres
-constexpr double kLocalGridInverseFlattening = 297.0;
 
 // Overwrites what the datum reaction showed: the local grid's parameters
 // are fixed whatever the catalogue says.
 void showLocalGridValues(MainWindowState& state) {
   const NumberFormat format = state.numberFormat;
-  for (const LocalGridValue& value : kLocalGridShift)
+  for (const LocalGridValue& value : kLocalGridValues)
     (state.*value.box).text = shortestText(static_cast<double>(value.thousandths) / 1000.0, format);
   state.elipsoide_n.text = kLocalGridEllipsoid;
   state.elipsoide_a.text = shortestText(kLocalGridSemiMajorAxis, format);
   state.elipsoide_f.text = shortestText(kLocalGridInverseFlattening, format);
-}
-
-void showMethodFrames(MainWindowState& state) {
-  state.Conversion.visible = true;
-  state.Parametros.visible = true;
-  if (!state.Check1.checked()) state.PF.visible = true;
-}
-
-void hideMethodFrames(MainWindowState& state) {
-  state.Conversion.visible = false;
-  state.Parametros.visible = false;
-  state.PF.visible = false;
 }
 
 // The same datum on both sides needs no shift.
@@ -245,9 +234,8 @@ void kindSelected(App& app, Side side) {
   // Without its datum the local grid would convert on whatever datum the
   // list shows: refuse it and put the panel back on geographic coordinates.
   if (*kind == CoordinateSystemKind::LomaQuintana && !listHolds(panel.DATUM, kLocalGridDatum)) {
-    showWarning(app,
-                "El catálogo datum.txt no tiene el datum \"PSAD 56 - La Canoa (2)\", "
-                "necesario para las coordenadas Loma Quintana (Ven).");
+    showWarning(app, "El catálogo datum.txt no tiene el datum \"" + std::string(kLocalGridDatum) +
+                         "\", necesario para las coordenadas Loma Quintana (Ven).");
     selectText(app, panel.Coord, kGeographicText);
     return;
   }

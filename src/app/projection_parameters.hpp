@@ -3,6 +3,7 @@
 #include "app/app.hpp"
 #include "app/system_panel.hpp"
 #include "geodesy/lambert.hpp"
+#include "geodesy/local_grid.hpp"
 #include "geodesy/mercator.hpp"
 #include "geodesy/transverse_mercator.hpp"
 

@@ -37,12 +37,4 @@ inline constexpr double kUtmScaleFactor = 0.9996;
 inline constexpr double kUtmFalseEasting = 500000.0;              // metres
 inline constexpr double kUtmSouthernFalseNorthing = 10000000.0;   // metres
 
-// The local grid "Loma Quintana (Ven)": a Transverse Mercator on the datum
-// "PSAD 56 - La Canoa (2)" centred on the Loma Quintana station. The two
-// directions carry the station latitude to a different ninth decimal (about
-// 0.2 mm of northing); each keeps its own.
-inline constexpr double kLomaQuintanaLatitudeInverse = 10.50674278;   // degrees
-inline constexpr double kLomaQuintanaLatitudeForward = 10.506742778;  // degrees
-inline constexpr double kLomaQuintanaMeridian = -66.933632222;       // degrees
-
 }  // namespace brelosta
