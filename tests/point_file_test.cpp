@@ -1,7 +1,8 @@
-#include "formats/point_batch.hpp"
+#include "formats/point_file.hpp"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -10,13 +11,21 @@
 namespace brelosta {
 namespace {
 
-std::vector<std::string> linesOf(const PointBatch& batch) {
+// A point file over the bytes of `text`.
+std::optional<PointFile> fileOf(const std::string& text) {
+  std::FILE* file = std::tmpfile();
+  std::fwrite(text.data(), 1, text.size(), file);
+  return PointFile::open(file);
+}
+
+std::vector<std::string> linesOf(PointFile& file) {
   std::vector<std::string> lines;
-  for (std::size_t n = 1; n <= batch.size(); ++n) lines.emplace_back(batch.line(n));
+  std::string line;
+  while (file.next(line)) lines.push_back(line);
   return lines;
 }
 
-TEST(PointBatch, CountsLinesWhateverTheirEnds) {
+TEST(PointFile, CountsLinesWhateverTheirEnds) {
   using Lines = std::vector<std::string>;
   const struct {
     const char* text;
@@ -31,27 +40,45 @@ TEST(PointBatch, CountsLinesWhateverTheirEnds) {
       {"", {}},
       {"\r\n\r\n", {}},
   };
-  for (const auto& c : cases) EXPECT_EQ(linesOf(PointBatch(c.text)), c.lines) << c.text;
+  for (const auto& c : cases) {
+    auto file = fileOf(c.text);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->size(), c.lines.size()) << c.text;
+    EXPECT_EQ(linesOf(*file), c.lines) << c.text;
+  }
 }
 
-TEST(PointBatch, HoldsAtMost999999Records) {
+TEST(PointFile, ReadsLinesAcrossBlocks) {
+  // Lines longer than a block, and CR LF split between two blocks.
+  const std::string longLine(700000, 'x');
+  std::string text = longLine + "\r\n";
+  while ((text.size() + 4) % (1 << 18) != 0) text += "1,2\r\n";
+  text += "3,4\r";  // its CR ends a block, the LF starts the next
+  text += "\n5,6";
+  auto file = fileOf(text);
+  ASSERT_TRUE(file);
+  const auto lines = linesOf(*file);
+  ASSERT_EQ(lines.size(), file->size());
+  EXPECT_EQ(lines.front(), longLine);
+  EXPECT_EQ(lines[lines.size() - 2], "3,4");
+  EXPECT_EQ(lines.back(), "5,6");
+}
+
+TEST(PointFile, HoldsAtMost999999Records) {
   std::string text;
   for (std::size_t n = 0; n < kMaxRecords; ++n) text += "1,2\n";
-  const PointBatch full(text);
-  EXPECT_FALSE(full.overLimit());
-  EXPECT_EQ(full.size(), kMaxRecords);
-  EXPECT_FALSE(PointBatch(text + "\r\n \r\n").overLimit());  // only blank lines beyond the limit
-  const PointBatch over(text + "\r\n3,4\n");
-  EXPECT_TRUE(over.overLimit());
+  const auto full = fileOf(text);
+  EXPECT_FALSE(full->overLimit());
+  EXPECT_EQ(full->size(), kMaxRecords);
+  EXPECT_FALSE(fileOf(text + "\r\n \r\n")->overLimit());  // only blank lines beyond the limit
+  EXPECT_TRUE(fileOf(text + "\r\n3,4\n")->overLimit());
 }
 
-TEST(PointBatch, SplitsARecordFromItsLineOnly) {
-  const PointBatch batch("P1,1106908.8542,171071.264\r\nx\r\nP3,1,2,3\r\n\"P4, base\",5,6\r\n");
+TEST(PointFile, SplitsARecordFromItsLineOnly) {
   const auto plan = recordPlan("Id Norte Este", RecordFamily::Grid);
   std::vector<Field> scratch;
 
-  PointRecord r = batch.record(1, plan, scratch);
-  EXPECT_TRUE(r.read);
+  SplitRecord r = readRecord("P1,1106908.8542,171071.264", plan, scratch);
   EXPECT_TRUE(r.complete);
   EXPECT_EQ(r.id, "P1");
   EXPECT_EQ(r.slots[0].number, 1106908.8542);
@@ -59,22 +86,20 @@ TEST(PointBatch, SplitsARecordFromItsLineOnly) {
   EXPECT_TRUE(r.slots[2].isNumber());  // no H in the layout: height 0
   EXPECT_EQ(r.slots[2].number, 0.0);
 
-  r = batch.record(2, plan, scratch);  // one character: no record
-  EXPECT_FALSE(r.read);
+  r = readRecord("x", plan, scratch);  // one character: no record
+  EXPECT_TRUE(r.complete);
   EXPECT_TRUE(r.slots[0].empty());
   EXPECT_TRUE(r.slots[2].empty());
 
-  r = batch.record(3, plan, scratch);  // one field too many
-  EXPECT_TRUE(r.read);
+  r = readRecord("P3,1,2,3", plan, scratch);  // one field too many
   EXPECT_FALSE(r.complete);
 
-  r = batch.record(4, plan, scratch);
+  r = readRecord("\"P4, base\",5,6", plan, scratch);
   EXPECT_EQ(r.id, "P4, base");
   EXPECT_EQ(r.slots[1].number, 6.0);
 
-  r = batch.record(1, recordPlan("LAT LON", RecordFamily::Grid), scratch);  // a layout of the other family
-  EXPECT_FALSE(r.read);
-  EXPECT_TRUE(r.slots[0].empty());
+  r = readRecord("P1,1106908.8542,171071.264", recordPlan("LAT LON", RecordFamily::Grid), scratch);
+  EXPECT_TRUE(r.slots[0].empty());  // a layout of the other family
 }
 
 class PointFileTest : public ::testing::Test {
@@ -92,14 +117,20 @@ class PointFileTest : public ::testing::Test {
 TEST_F(PointFileTest, ReadsWindows1252AndUtf8Files) {
   const auto plan = recordPlan("Id Norte Este", RecordFamily::Grid);
   std::vector<Field> scratch;
+  std::string line;
   for (const char* bytes : {"Estaci\xF3n 1,1,2\r\n", "Estaci\xC3\xB3n 1,1,2\n", "\xEF\xBB\xBF" "Estaci\xC3\xB3n 1,1,2"}) {
-    const auto batch = PointBatch::readFile(write("p.txt", bytes));
-    ASSERT_TRUE(batch);
-    ASSERT_EQ(batch->size(), 1u);
-    EXPECT_EQ(batch->record(1, plan, scratch).id, "Estación 1");
+    auto file = PointFile::open(write("p.txt", bytes));
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->size(), 1u);
+    ASSERT_TRUE(file->next(line));
+    EXPECT_EQ(readRecord(line, plan, scratch).id, "Estación 1");
   }
-  EXPECT_FALSE(PointBatch::readFile(folder_ / "missing.txt"));
-  EXPECT_FALSE(PointBatch::readFile(folder_));
+  // One byte that is not UTF-8 anywhere in the file makes it all Windows-1252.
+  auto mixed = PointFile::open(write("p.txt", "Estaci\xC3\xB3n,1,2\r\n\xD1,3,4\r\n"));
+  ASSERT_TRUE(mixed);
+  EXPECT_EQ(linesOf(*mixed), (std::vector<std::string>{"EstaciÃ³n,1,2", "Ñ,3,4"}));
+  EXPECT_FALSE(PointFile::open(folder_ / "missing.txt"));
+  EXPECT_FALSE(PointFile::open(folder_));
 }
 
 }  // namespace

@@ -1,36 +1,20 @@
 #include "app/file_run.hpp"
 
 #include <cmath>
+#include <optional>
 
 #include "app/convert_command.hpp"
+#include "app/point_conversion.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/report_data.hpp"
-#include "app/system_panel.hpp"
 #include "core/text_file.hpp"
-#include "formats/batch_results.hpp"
-#include "formats/converted_records.hpp"
 #include "formats/data_file.hpp"
-#include "formats/field_text.hpp"
-#include "formats/input_cells.hpp"
-#include "formats/point_batch.hpp"
+#include "formats/point_file.hpp"
 #include "formats/report.hpp"
 #include "formats/screening.hpp"
 
 namespace brelosta {
 namespace {
-
-// A kind the lists do not hold reads its file as a grid; the conversion
-// refuses it at the first record.
-RecordFamily familyOf(const SystemPanel& panel) {
-  return recordFamily(panel.kind().value_or(CoordinateSystemKind::Utm), panel.angleFormat());
-}
-
-// The entry boxes of a panel in slot order (see SplitRecord).
-std::array<Control*, kMaxSlots> slotBoxes(const SystemPanel& panel, RecordFamily family) {
-  if (family == RecordFamily::GeographicDms)
-    return {&panel.LAT_D, &panel.LAT_M, &panel.LAT_S, &panel.LON_D, &panel.LON_M, &panel.LON_S, &panel.ALT_M};
-  return {&panel.LAT_D, &panel.LON_D, &panel.ALT_M, nullptr, nullptr, nullptr, nullptr};
-}
 
 // The progress bar of the run: 100 x record / count, in single precision.
 // The toolkit hears of it when the bar has moved by a whole percent, not for
@@ -55,101 +39,172 @@ class Progress {
   float shownWhole_ = 0.0F;
 };
 
-class FileRun {
+// Where a run's output goes while it runs. The output file is written beside
+// the target and replaces it only once it is whole: a run that fails leaves
+// an existing file as it was, and the input file itself may be the target.
+// The data file gets each record's line at once; the report's two tables
+// wait in scratch files beside the target for its header, which shows the
+// panels as the run leaves them (the UTM zone a first point chose, the
+// defaults written into empty boxes).
+class RunOutput {
  public:
-  FileRun(App& app, ConversionRun& run)
+  RunOutput(App& app, ConversionRun& run)
       : app_(app),
         run_(run),
         format_(app.state.numberFormat),
-        source_(systemPanel(app.state, sourceSide(run.direction))),
-        target_(systemPanel(app.state, otherSide(source_.side))),
-        sourceFamily_(familyOf(source_)),
-        targetFamily_(familyOf(target_)),
-        sourceBoxes_(slotBoxes(source_, sourceFamily_)),
-        targetBoxes_(slotBoxes(target_, targetFamily_)),
-        results_(slotCount(targetFamily_)) {}
+        path_(run.setup().target.File.text),
+        report_(app.state.conencabezado.checked()),
+        targetPlan_(recordPlan(run.setup().target.Formato.text, run.setup().targetFamily)) {
+    if (path_.empty()) return;
+    writer_.emplace(path_);
+    lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); });
+    if (!report_) return;
+    const ReportData data = reportData(app.state, run.setup().direction);
+    inputTable_ = reportTable(data.source);
+    outputTable_ = reportTable(data.target);
+    inputScratch_.emplace(path_);
+    outputScratch_.emplace(path_);
+    inputRows_.emplace([this](std::string_view bytes) { inputScratch_->write(bytes); });
+    outputRows_.emplace([this](std::string_view bytes) { outputScratch_->write(bytes); });
+  }
 
-  void execute() {
-    // The progress window is repainted before the file is read.
-    app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
-    const auto batch = PointBatch::readFile(source_.File.text);
-    if (!batch || batch->overLimit()) throw DataError{};
-    // An empty file has no record to divide the progress by.
-    if (batch->size() == 0) throw DataError{};
-    const auto sourcePlan = recordPlan(source_.Formato.text, sourceFamily_);
-    InputCells cells(slotCount(sourceFamily_), batch->size());
-    Progress progress(app_, batch->size());
-    std::vector<Field> scratch;
-    for (std::size_t number = 1; number <= batch->size(); ++number) {
-      if (app_.toolkit.cancelRequested()) throw CommandEnded{};
-      const PointRecord record = batch->record(number, sourcePlan, scratch);
-      cells.add(batch->line(number), record);
-      if (skippedByScreening(record.slots[0], format_)) {
-        results_.addSkipped(record.id);
-        continue;
-      }
-      progress.at(number);
-      load(record);
-      // A line with more or fewer fields than its layout is refused here,
-      // never read on into the next record.
-      if (!record.complete) throw DataError{};
-      convertPoint(app_, run_);
-      store(record.id);
+  // A record the screening passed over: its input slots stand as output.
+  void skipped(std::size_t number, const SplitRecord& record) {
+    if (!lines_) return;
+    input(number, record);
+    output(number, record.id, record.slots);
+  }
+
+  void input(std::size_t number, const SplitRecord& record) {
+    if (!inputRows_) return;
+    appendReportRow(inputRows_->text(), inputTable_, number, record.id, record.slots, format_);
+    inputRows_->endLine();
+  }
+
+  void converted(std::size_t number, std::string_view id, const TargetTexts& texts) {
+    if (!lines_) return;
+    std::array<Field, kMaxSlots> slots{};
+    for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k)
+      slots[static_cast<std::size_t>(k)] =
+          Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
+    output(number, id, slots);
+  }
+
+  // Writes what waits and puts the file in place of the target.
+  void finish() {
+    if (!writer_ || !writer_->ok()) throw DataError{};
+    if (report_) {
+      inputRows_->finish();
+      outputRows_->finish();
+      const auto copy = [this](ScratchFile& scratch) {
+        return [this, &scratch](OutputSink& sink) {
+          if (!scratch.readBack([&](std::string_view bytes) { sink.writeEncoded(bytes); })) throw DataError{};
+        };
+      };
+      writeReport(reportData(app_.state, run_.setup().direction), format_, *lines_, copy(*inputScratch_),
+                  copy(*outputScratch_));
     }
-    if (app_.toolkit.cancelRequested()) throw CommandEnded{};
-    writeOutput(ConvertedRecords(*batch, sourcePlan, cells, results_));
+    lines_->finish();
+    if (!writer_->commit()) throw DataError{};
   }
 
  private:
-  void load(const PointRecord& record) {
-    for (int k = 0; k < slotCount(sourceFamily_); ++k) {
-      std::string& text = sourceBoxes_[static_cast<std::size_t>(k)]->text;
-      text.clear();
-      appendFieldText(text, record.slots[static_cast<std::size_t>(k)], format_);
+  void output(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    if (report_) {
+      appendReportRow(outputRows_->text(), outputTable_, number, id, slots, format_);
+      outputRows_->endLine();
+    } else if (targetPlan_) {
+      appendDataLine(lines_->text(), *targetPlan_, id, slots, format_);
+      lines_->endLine();
     }
-  }
-
-  void store(std::string_view id) {
-    std::array<const std::string*, kMaxSlots> texts{};
-    for (int k = 0; k < slotCount(targetFamily_); ++k)
-      texts[static_cast<std::size_t>(k)] = &targetBoxes_[static_cast<std::size_t>(k)]->text;
-    results_.addConverted(id, texts);
-  }
-
-  // The output goes to a new file beside the target, which replaces the
-  // target only once it is whole: a run that fails leaves an existing file
-  // as it was, and the input file itself may be the target.
-  void writeOutput(const ConvertedRecords& records) {
-    const std::string& path = target_.File.text;
-    if (path.empty()) throw DataError{};
-    AtomicFileWriter writer(path);
-    if (!writer.ok()) throw DataError{};
-    OutputSink sink([&](std::string_view bytes) { writer.write(bytes); });
-    if (app_.state.conencabezado.checked())
-      writeReport(reportData(app_.state, run_.direction), records, format_, sink);
-    else
-      writeDataFile(records, recordPlan(target_.Formato.text, targetFamily_), format_, sink);
-    sink.finish();
-    if (!writer.commit()) throw DataError{};
   }
 
   App& app_;
   ConversionRun& run_;
   NumberFormat format_;
-  SystemPanel source_;
-  SystemPanel target_;
-  RecordFamily sourceFamily_;
-  RecordFamily targetFamily_;
-  std::array<Control*, kMaxSlots> sourceBoxes_;
-  std::array<Control*, kMaxSlots> targetBoxes_;
-  BatchResults results_;
+  std::string path_;
+  bool report_;
+  std::optional<RecordPlan> targetPlan_;
+  std::optional<AtomicFileWriter> writer_;
+  std::optional<OutputSink> lines_;
+  ReportTable inputTable_ = ReportTable::None;
+  ReportTable outputTable_ = ReportTable::None;
+  std::optional<ScratchFile> inputScratch_;
+  std::optional<ScratchFile> outputScratch_;
+  std::optional<OutputSink> inputRows_;
+  std::optional<OutputSink> outputRows_;
+};
+
+// The records of the source panel's file, each through the same conversion
+// as a typed point. The panels show the last record reached, in the source
+// boxes as the user would have typed it, and the last results.
+class FileRun {
+ public:
+  FileRun(App& app, ConversionRun& run) : app_(app), run_(run), setup_(run.setup()) {}
+
+  void execute() {
+    // The progress window is repainted before the file is read.
+    app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
+    auto file = PointFile::open(setup_.source.File.text);
+    if (!file || file->overLimit()) throw DataError{};
+    // An empty file has no record to divide the progress by.
+    if (file->size() == 0) throw DataError{};
+    RunOutput output(app_, run_);
+    try {
+      convertRecords(*file, output);
+    } catch (...) {
+      run_.show(shownEntry());
+      throw;
+    }
+    run_.show(shownEntry());
+    if (app_.toolkit.cancelRequested()) throw CommandEnded{};
+    output.finish();
+  }
+
+ private:
+  void convertRecords(PointFile& file, RunOutput& output) {
+    const auto sourcePlan = recordPlan(setup_.source.Formato.text, setup_.sourceFamily);
+    const NumberFormat format = setup_.format;
+    Progress progress(app_, file.size());
+    std::vector<Field> scratch;
+    for (std::size_t number = 1; number <= file.size(); ++number) {
+      if (app_.toolkit.cancelRequested()) throw CommandEnded{};
+      // The entry's texts stay in their line until another record is loaded.
+      const std::size_t next = loaded_ == 0 ? 1 : 0;
+      if (!file.next(lines_[next])) throw DataError{};
+      const SplitRecord record = readRecord(lines_[next], sourcePlan, scratch);
+      if (skippedByScreening(record.slots[0], format)) {
+        output.skipped(number, record);
+        continue;
+      }
+      progress.at(number);
+      loaded_ = next;
+      entry_ = record.slots;
+      run_.recordNumber = number;
+      // A line with more or fewer fields than its layout is refused here,
+      // never read on into the next record.
+      if (!record.complete) throw DataError{};
+      output.input(number, record);
+      run_.convert(entry_);
+      output.converted(number, record.id, run_.shown());
+    }
+  }
+
+  const PointEntry* shownEntry() const { return run_.recordNumber == 0 ? nullptr : &entry_; }
+
+  App& app_;
+  ConversionRun& run_;
+  ConversionSetup& setup_;
+  std::array<std::string, 2> lines_;
+  std::size_t loaded_ = 1;
+  PointEntry entry_{};
 };
 
 }  // namespace
 
 void runFileConversion(App& app, ConversionDirection direction) {
   runConversionCommand(app, direction, [&] {
-    ConversionRun run = startConversionRun(app, direction);
+    ConversionRun run(app, direction);
     FileRun(app, run).execute();
   });
 }
