@@ -38,11 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const auto plan = recordPlan(name, family);
       if (!plan) std::abort();
       for (std::size_t number = 1; number <= read.size(); ++number) {
-        const std::string_view text = read[number - 1];
-        if (text != lines[number - 1]) std::abort();
-        const SplitRecord record = readRecord(text, plan, scratch);
-        if (!holdsRecord(text)) continue;
-        splitFields(text, fields);
+        const std::string_view recordLine = read[number - 1];
+        if (recordLine != lines[number - 1]) std::abort();
+        const SplitRecord record = readRecord(recordLine, plan, scratch);
+        if (!holdsRecord(recordLine)) continue;
+        splitFields(recordLine, fields);
         if (record.complete != (fields.size() == plan->fieldSlots.size())) std::abort();
         if (!plan->hasHeight && !record.slots[static_cast<std::size_t>(plan->heightSlot)].isNumber()) std::abort();
       }

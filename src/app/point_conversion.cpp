@@ -33,7 +33,7 @@ LatLon sourcePosition(ConversionSetup& setup, PointEntry& entry) {
   const EllipsoidShape& ellipsoid = setup.sourceEllipsoid;
   const auto grid = [&] {
     const double east = strictEntry(entry[secondSlot(family)], format);
-    return GridPoint{east, strictEntry(entry[firstSlot()], format)};
+    return GridPoint{east, strictEntry(entry[kFirstEntrySlot], format)};
   };
   switch (*setup.sourceKind) {
     case CoordinateSystemKind::Geographic:

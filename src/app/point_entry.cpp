@@ -59,7 +59,7 @@ double degreesTextSign(std::string_view degreesText, NumberFormat format) {
 }
 
 double takeSourceHeight(PointEntry& entry, RecordFamily family, NumberFormat format) {
-  if (isEmptyEntry(entry[firstSlot()]) || isEmptyEntry(entry[secondSlot(family)])) throw CommandEnded{};
+  if (isEmptyEntry(entry[kFirstEntrySlot]) || isEmptyEntry(entry[secondSlot(family)])) throw CommandEnded{};
   Field& height = entry[heightEntrySlot(family)];
   zeroIfEmpty(height);
   return strictEntry(height, format);
@@ -67,7 +67,7 @@ double takeSourceHeight(PointEntry& entry, RecordFamily family, NumberFormat for
 
 void checkSourceRange(App& app, const PointEntry& entry, RecordFamily family, CoordinateSystemKind kind) {
   const NumberFormat format = app.state.numberFormat;
-  const double first = lenientEntry(entry[firstSlot()], format);
+  const double first = lenientEntry(entry[kFirstEntrySlot], format);
   const double second = lenientEntry(entry[secondSlot(family)], format);
   if (kind == CoordinateSystemKind::Geographic) {
     if (!within(first, -kLatitudeLimit, kLatitudeLimit))

@@ -20,7 +20,7 @@ using PointEntry = std::array<Field, kMaxSlots>;
 
 // The entry slots of the latitude (north) and longitude (east) boxes; the
 // degrees boxes in degree-minute-second entry.
-inline std::size_t firstSlot() { return 0; }
+inline constexpr std::size_t kFirstEntrySlot = 0;
 inline std::size_t secondSlot(RecordFamily family) { return family == RecordFamily::GeographicDms ? 3 : 1; }
 inline std::size_t heightEntrySlot(RecordFamily family) { return static_cast<std::size_t>(heightSlot(family)); }
 

@@ -32,8 +32,8 @@ TransverseMercatorParameters utmSourceParameters(App& app, const SystemPanel& pa
 // used when it is the automatic zone or one of its two neighbours, and any
 // other zone ends the command; an empty box (0) takes the first point's
 // automatic zone, which the rest of the run then keeps. The zone box shows
-// the automatic zone whenever it is the one used; in point mode taking it
-// into an empty box also checks "Automático".
+// the automatic zone whenever it is the one used, and in point mode using it
+// also checks "Automático".
 class UtmTargetZone {
  public:
   UtmTargetZone(const SystemPanel& panel, NumberFormat format);
