@@ -42,10 +42,12 @@ class Progress {
 // Where a run's output goes while it runs. The output file is written beside
 // the target and replaces it only once it is whole: a run that fails leaves
 // an existing file as it was, and the input file itself may be the target.
-// The data file gets each record's line at once; the report's two tables
-// wait in scratch files beside the target for its header, which shows the
-// panels as the run leaves them (the UTM zone a first point chose, the
-// defaults written into empty boxes).
+// The data file gets each record's line at once. The report's header shows
+// the panels as the run leaves them (the UTM zone a first point chose, the
+// defaults written into empty boxes), so its tables are written after the
+// run: the input table from the input file read once more, the output table
+// from a scratch file beside the target that holds each record's results in
+// few bytes.
 class RunOutput {
  public:
   RunOutput(App& app, ConversionRun& run)
@@ -62,61 +64,119 @@ class RunOutput {
     const ReportData data = reportData(app.state, run.setup().direction);
     inputTable_ = reportTable(data.source);
     outputTable_ = reportTable(data.target);
-    inputScratch_.emplace(path_);
-    outputScratch_.emplace(path_);
-    inputRows_.emplace([this](std::string_view bytes) { inputScratch_->write(bytes); });
-    outputRows_.emplace([this](std::string_view bytes) { outputScratch_->write(bytes); });
+    scratch_.emplace(path_);
   }
 
   // A record the screening passed over: its input slots stand as output.
-  void skipped(std::size_t number, const SplitRecord& record) {
+  void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
     if (!lines_) return;
-    input(number, record);
-    output(number, record.id, record.slots);
+    if (!report_) {
+      dataLine(id, slots);
+      return;
+    }
+    scratchText_ += kWholeRow;
+    appendReportRow(scratchText_, outputTable_, ++records_, id, slots, format_);
+    endScratchLine();
   }
 
-  void input(std::size_t number, const SplitRecord& record) {
-    if (!inputRows_) return;
-    appendReportRow(inputRows_->text(), inputTable_, number, record.id, record.slots, format_);
-    inputRows_->endLine();
-  }
-
-  void converted(std::size_t number, std::string_view id, const TargetTexts& texts) {
+  void converted(std::string_view id, const TargetTexts& texts) {
     if (!lines_) return;
-    std::array<Field, kMaxSlots> slots{};
-    for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k)
-      slots[static_cast<std::size_t>(k)] =
-          Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
-    output(number, id, slots);
+    const int count = slotCount(run_.setup().targetFamily);
+    if (!report_) {
+      std::array<Field, kMaxSlots> slots{};
+      for (int k = 0; k < count; ++k)
+        slots[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
+      dataLine(id, slots);
+      return;
+    }
+    ++records_;
+    for (int k = 0; k < count; ++k) {
+      scratchText_ += texts.entries[static_cast<std::size_t>(k)];
+      scratchText_ += kTextEnd;
+    }
+    scratchText_ += id;
+    endScratchLine();
   }
 
-  // Writes what waits and puts the file in place of the target.
-  void finish() {
+  // Writes what waits and puts the file in place of the target. `input` is
+  // the input file, read through.
+  void finish(PointFile& input) {
     if (!writer_ || !writer_->ok()) throw DataError{};
     if (report_) {
-      inputRows_->finish();
-      outputRows_->finish();
-      const auto copy = [this](ScratchFile& scratch) {
-        return [this, &scratch](OutputSink& sink) {
-          if (!scratch.readBack([&](std::string_view bytes) { sink.writeEncoded(bytes); })) throw DataError{};
-        };
-      };
-      writeReport(reportData(app_.state, run_.setup().direction), format_, *lines_, copy(*inputScratch_),
-                  copy(*outputScratch_));
+      scratch_->write(scratchText_);
+      scratchText_.clear();
+      writeReport(reportData(app_.state, run_.setup().direction), format_, *lines_,
+                  [&](OutputSink& sink) { inputRows(input, sink); }, [&](OutputSink& sink) { outputRows(sink); });
     }
     lines_->finish();
     if (!writer_->commit()) throw DataError{};
   }
 
  private:
-  void output(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots) {
-    if (report_) {
-      appendReportRow(outputRows_->text(), outputTable_, number, id, slots, format_);
-      outputRows_->endLine();
-    } else if (targetPlan_) {
-      appendDataLine(lines_->text(), *targetPlan_, id, slots, format_);
-      lines_->endLine();
+  // A scratch line holds a converted record's target texts, each ended by
+  // kTextEnd, then its Id (which may hold any byte but a line end); or
+  // kWholeRow and the finished row of a record the screening passed over.
+  static constexpr char kTextEnd = '\x1F';
+  static constexpr char kWholeRow = '\x1E';
+  static constexpr std::size_t kScratchChunk = std::size_t{1} << 20;
+
+  void dataLine(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    if (!targetPlan_) return;
+    appendDataLine(lines_->text(), *targetPlan_, id, slots, format_);
+    lines_->endLine();
+  }
+
+  void endScratchLine() {
+    scratchText_ += '\n';
+    if (scratchText_.size() < kScratchChunk) return;
+    scratch_->write(scratchText_);
+    scratchText_.clear();
+  }
+
+  void inputRows(PointFile& input, OutputSink& sink) {
+    if (!input.restart()) throw DataError{};
+    const auto plan = recordPlan(run_.setup().source.Formato.text, run_.setup().sourceFamily);
+    std::vector<Field> scratch;
+    std::string line;
+    for (std::size_t number = 1; number <= records_; ++number) {
+      if (!input.next(line)) throw DataError{};
+      const SplitRecord record = readRecord(line, plan, scratch);
+      appendReportRow(sink.text(), inputTable_, number, record.id, record.slots, format_);
+      sink.endLine();
     }
+  }
+
+  void outputRows(OutputSink& sink) {
+    std::size_t number = 0;
+    std::string carried;  // a line that runs across two pieces
+    const auto row = [&](std::string_view line) {
+      ++number;
+      if (line.starts_with(kWholeRow)) {
+        sink.text() += line.substr(1);
+      } else {
+        std::array<Field, kMaxSlots> slots{};
+        for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k) {
+          const std::size_t end = line.find(kTextEnd);
+          slots[static_cast<std::size_t>(k)] = Field{Field::Type::Text, line.substr(0, end), 0.0};
+          line.remove_prefix(end + 1);
+        }
+        appendReportRow(sink.text(), outputTable_, number, line, slots, format_);
+      }
+      sink.endLine();
+    };
+    const bool read = scratch_->readBack([&](std::string_view bytes) {
+      for (std::size_t end; (end = bytes.find('\n')) != std::string_view::npos; bytes.remove_prefix(end + 1)) {
+        if (carried.empty()) {
+          row(bytes.substr(0, end));
+        } else {
+          carried.append(bytes.substr(0, end));
+          row(carried);
+          carried.clear();
+        }
+      }
+      carried.append(bytes);
+    });
+    if (!read || number != records_) throw DataError{};
   }
 
   App& app_;
@@ -129,10 +189,9 @@ class RunOutput {
   std::optional<OutputSink> lines_;
   ReportTable inputTable_ = ReportTable::None;
   ReportTable outputTable_ = ReportTable::None;
-  std::optional<ScratchFile> inputScratch_;
-  std::optional<ScratchFile> outputScratch_;
-  std::optional<OutputSink> inputRows_;
-  std::optional<OutputSink> outputRows_;
+  std::optional<ScratchFile> scratch_;
+  std::string scratchText_;
+  std::size_t records_ = 0;  // written into the scratch file
 };
 
 // The records of the source panel's file, each through the same conversion
@@ -158,7 +217,7 @@ class FileRun {
     }
     run_.show(shownEntry());
     if (app_.toolkit.cancelRequested()) throw CommandEnded{};
-    output.finish();
+    output.finish(*file);
   }
 
  private:
@@ -174,7 +233,7 @@ class FileRun {
       if (!file.next(lines_[next])) throw DataError{};
       const SplitRecord record = readRecord(lines_[next], sourcePlan, scratch);
       if (skippedByScreening(record.slots[0], format)) {
-        output.skipped(number, record);
+        output.skipped(record.id, record.slots);
         continue;
       }
       progress.at(number);
@@ -184,9 +243,8 @@ class FileRun {
       // A line with more or fewer fields than its layout is refused here,
       // never read on into the next record.
       if (!record.complete) throw DataError{};
-      output.input(number, record);
       run_.convert(entry_);
-      output.converted(number, record.id, run_.shown());
+      output.converted(record.id, run_.shown());
     }
   }
 

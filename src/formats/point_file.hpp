@@ -36,6 +36,8 @@ class PointFile {
   // The next line into `line`; false after the last record, or when the
   // file could not be read again.
   bool next(std::string& line);
+  // From the first line again.
+  bool restart();
 
  private:
   struct Closer {
