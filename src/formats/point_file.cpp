@@ -35,6 +35,19 @@ std::size_t lineEnd(std::string_view text, std::size_t from) {
   return text.size();
 }
 
+// Whether no byte is above 0x7F, eight bytes at a time.
+bool isAscii(std::string_view bytes) {
+  std::uint64_t any = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes.data() + i, sizeof word);
+    any |= word;
+  }
+  for (; i < bytes.size(); ++i) any |= static_cast<unsigned char>(bytes[i]);
+  return (any & 0x8080808080808080ULL) == 0;
+}
+
 }  // namespace
 
 std::optional<PointFile> PointFile::open(const std::filesystem::path& path) {
@@ -66,7 +79,8 @@ bool PointFile::scan() {
       bytes.remove_prefix(kByteOrderMark.size());
     }
     firstLine = false;
-    if (utf8_ && !isValidUtf8(bytes)) utf8_ = false;
+    // Lines read while every block so far was ASCII are valid UTF-8.
+    if (utf8_ && highBytesSeen_ && !isValidUtf8(bytes)) utf8_ = false;
     const bool blank = isBlankLine(bytes);
     if (lines == kMaxRecords) {
       if (!blank) {
@@ -100,6 +114,7 @@ bool PointFile::nextBytes(std::string_view& bytes) {
       const std::size_t read = std::fread(block_.data(), 1, block_.size(), file_.get());
       block_.resize(read);
       position_ = 0;
+      if (!highBytesSeen_) highBytesSeen_ = !isAscii(block_);
       if (read == 0) {
         if (std::ferror(file_.get()) != 0) failed_ = true;
         bytes = partial_;

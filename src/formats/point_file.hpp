@@ -57,6 +57,7 @@ class PointFile {
   std::string partial_;       // a line that runs across blocks
   bool lineFeedToSkip_ = false;  // the last line ended with a CR at a block's end
   bool failed_ = false;
+  bool highBytesSeen_ = false;  // a block read so far held a byte above 0x7F
   bool utf8_ = true;
   bool byteOrderMark_ = false;
   std::size_t size_ = 0;
