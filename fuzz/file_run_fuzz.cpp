@@ -13,7 +13,7 @@
 #include "app/commands.hpp"
 #include "app/convert_command.hpp"
 #include "core/text_file.hpp"
-#include "formats/point_batch.hpp"
+#include "formats/point_file.hpp"
 #include "started_window.hpp"
 
 using namespace brelosta;
@@ -67,11 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!toolkit.messages.empty()) std::abort();  // output written after a message
   if (state.sinencabezado.checked()) {
     const auto written = readTextFile(output);
-    const auto read = readFileBytes(input);
+    auto read = PointFile::open(input);
     if (!written || !read) std::abort();
     // A target layout of the other family writes no line at all.
     const std::size_t lines = splitLines(*written).size();
-    if (lines != 0 && lines != PointBatch(*read).size()) std::abort();
+    if (lines != 0 && lines != read->size()) std::abort();
   }
   return 0;
 }

@@ -1,53 +1,85 @@
 #pragma once
 
-// Helpers of the batch tests: a converted batch built from a point file's
-// text and the result texts a run would have stored.
+// Helpers of the batch tests: the records of a point file's text with the
+// result texts a run would have given them, written as a run writes them.
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
-#include "formats/batch_results.hpp"
-#include "formats/converted_records.hpp"
-#include "formats/input_cells.hpp"
+#include "formats/data_file.hpp"
 #include "formats/output_sink.hpp"
-#include "formats/point_batch.hpp"
+#include "formats/point_file.hpp"
+#include "formats/report.hpp"
 
 namespace brelosta::testing {
 
-// A batch read from `text` in `layout`, with one result per record: the
-// texts of `results[k]`, or the record skipped when they are empty.
+// The records of `text` in `layout`, with one result per record: the texts
+// of `results[k]`, or the record skipped when they are empty.
 struct ConvertedBatch {
+  struct Record {
+    std::string_view id;
+    std::array<Field, kMaxSlots> input{};
+    std::array<Field, kMaxSlots> output{};
+  };
+
   ConvertedBatch(std::string text, std::string_view layout, RecordFamily source, RecordFamily target,
                  const std::vector<std::vector<std::string>>& results)
-      : batch(std::move(text)),
-        plan(recordPlan(layout, source)),
-        cells(slotCount(source), batch.size()),
-        stored(slotCount(target)) {
+      : text_(std::move(text)), results_(results) {
+    const auto plan = recordPlan(layout, source);
+    std::vector<std::string_view> lines = splitLines(text_);
+    while (!lines.empty() && lines.back().find_first_not_of(" \t") == std::string_view::npos) lines.pop_back();
     std::vector<Field> scratch;
-    for (std::size_t n = 1; n <= batch.size(); ++n) {
-      const PointRecord record = batch.record(n, plan, scratch);
-      cells.add(batch.line(n), record);
-      const std::vector<std::string>& texts = results[n - 1];
-      if (texts.empty()) {
-        stored.addSkipped(record.id);
-        continue;
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+      const SplitRecord split = readRecord(lines[n], plan, scratch);
+      Record record{split.id, split.slots, split.slots};
+      const std::vector<std::string>& texts = results_[n];
+      if (!texts.empty()) {
+        record.output = {};
+        for (std::size_t k = 0; k < texts.size() && k < static_cast<std::size_t>(slotCount(target)); ++k)
+          record.output[k] = Field{Field::Type::Text, texts[k], 0.0};
       }
-      std::array<const std::string*, kMaxSlots> slots{};
-      for (std::size_t k = 0; k < texts.size(); ++k) slots[k] = &texts[k];
-      stored.addConverted(record.id, slots);
+      records_.push_back(record);
     }
   }
 
-  ConvertedRecords records() const { return ConvertedRecords(batch, plan, cells, stored); }
+  const ConvertedBatch& records() const { return *this; }
+  const std::vector<Record>& all() const { return records_; }
 
-  PointBatch batch;
-  std::optional<RecordPlan> plan;
-  InputCells cells;
-  BatchResults stored;
+ private:
+  std::string text_;
+  std::vector<std::vector<std::string>> results_;
+  std::vector<Record> records_;
 };
+
+// The report of a converted batch, as a run writes it.
+inline void writeReport(const ReportData& data, const ConvertedBatch& batch, NumberFormat format, OutputSink& sink) {
+  const auto rows = [&](ReportTable table, bool output) {
+    return [&batch, table, output, format](OutputSink& out) {
+      std::size_t number = 0;
+      for (const auto& record : batch.all()) {
+        appendReportRow(out.text(), table, ++number, record.id, output ? record.output : record.input, format);
+        out.endLine();
+      }
+    };
+  };
+  brelosta::writeReport(data, format, sink, rows(reportTable(data.source), false),
+                        rows(reportTable(data.target), true));
+}
+
+// The data file of a converted batch, as a run writes it.
+inline void writeDataFile(const ConvertedBatch& batch, const std::optional<RecordPlan>& targetPlan,
+                          NumberFormat format, OutputSink& sink) {
+  if (!targetPlan) return;
+  for (const auto& record : batch.all()) {
+    appendDataLine(sink.text(), *targetPlan, record.id, record.output, format);
+    sink.endLine();
+  }
+}
 
 // What a writer hands to its sink, as the file's bytes.
 struct FileBytes {

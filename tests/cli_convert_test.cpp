@@ -14,7 +14,7 @@
 #include "cli/terminal_toolkit.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
-#include "formats/point_batch.hpp"
+#include "formats/point_file.hpp"
 #include "temp_folder.hpp"
 
 namespace brelosta {
@@ -152,14 +152,16 @@ TEST_F(CliConvertTest, ConvertsBackWithReverse) {
                                                      {1170410.133, 731905.582},
                                                      {1159989.110, 725003.118},
                                                      {1155322.004, 721877.365}};
-  const PointBatch lines(readTextFile(back).value_or(""));
-  ASSERT_EQ(lines.size(), sample.size());
+  auto lines = PointFile::open(back);
+  ASSERT_TRUE(lines);
+  ASSERT_EQ(lines->size(), sample.size());
   const auto plan = recordPlan("Id Norte Este H", RecordFamily::Grid);
   std::vector<Field> scratch;
-  for (std::size_t n = 1; n <= lines.size(); ++n) {
-    const PointRecord record = lines.record(n, plan, scratch);
-    EXPECT_NEAR(record.slots[0].number, sample[n - 1][0], 3e-4) << lines.line(n);
-    EXPECT_NEAR(record.slots[1].number, sample[n - 1][1], 3e-4) << lines.line(n);
+  std::string line;
+  for (std::size_t n = 1; lines->next(line); ++n) {
+    const SplitRecord record = readRecord(line, plan, scratch);
+    EXPECT_NEAR(record.slots[0].number, sample[n - 1][0], 3e-4) << line;
+    EXPECT_NEAR(record.slots[1].number, sample[n - 1][1], 3e-4) << line;
   }
 }
 

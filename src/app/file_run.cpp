@@ -1,36 +1,20 @@
 #include "app/file_run.hpp"
 
 #include <cmath>
+#include <optional>
 
 #include "app/convert_command.hpp"
+#include "app/point_conversion.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/report_data.hpp"
-#include "app/system_panel.hpp"
 #include "core/text_file.hpp"
-#include "formats/batch_results.hpp"
-#include "formats/converted_records.hpp"
 #include "formats/data_file.hpp"
-#include "formats/field_text.hpp"
-#include "formats/input_cells.hpp"
-#include "formats/point_batch.hpp"
+#include "formats/point_file.hpp"
 #include "formats/report.hpp"
 #include "formats/screening.hpp"
 
 namespace brelosta {
 namespace {
-
-// A kind the lists do not hold reads its file as a grid; the conversion
-// refuses it at the first record.
-RecordFamily familyOf(const SystemPanel& panel) {
-  return recordFamily(panel.kind().value_or(CoordinateSystemKind::Utm), panel.angleFormat());
-}
-
-// The entry boxes of a panel in slot order (see SplitRecord).
-std::array<Control*, kMaxSlots> slotBoxes(const SystemPanel& panel, RecordFamily family) {
-  if (family == RecordFamily::GeographicDms)
-    return {&panel.LAT_D, &panel.LAT_M, &panel.LAT_S, &panel.LON_D, &panel.LON_M, &panel.LON_S, &panel.ALT_M};
-  return {&panel.LAT_D, &panel.LON_D, &panel.ALT_M, nullptr, nullptr, nullptr, nullptr};
-}
 
 // The progress bar of the run: 100 x record / count, in single precision.
 // The toolkit hears of it when the bar has moved by a whole percent, not for
@@ -55,101 +39,230 @@ class Progress {
   float shownWhole_ = 0.0F;
 };
 
-class FileRun {
+// Where a run's output goes while it runs. The output file is written beside
+// the target and replaces it only once it is whole: a run that fails leaves
+// an existing file as it was, and the input file itself may be the target.
+// The data file gets each record's line at once. The report's header shows
+// the panels as the run leaves them (the UTM zone a first point chose, the
+// defaults written into empty boxes), so its tables are written after the
+// run: the input table from the input file read once more, the output table
+// from a scratch file beside the target that holds each record's results in
+// few bytes.
+class RunOutput {
  public:
-  FileRun(App& app, ConversionRun& run)
+  RunOutput(App& app, ConversionRun& run)
       : app_(app),
         run_(run),
         format_(app.state.numberFormat),
-        source_(systemPanel(app.state, sourceSide(run.direction))),
-        target_(systemPanel(app.state, otherSide(source_.side))),
-        sourceFamily_(familyOf(source_)),
-        targetFamily_(familyOf(target_)),
-        sourceBoxes_(slotBoxes(source_, sourceFamily_)),
-        targetBoxes_(slotBoxes(target_, targetFamily_)),
-        results_(slotCount(targetFamily_)) {}
+        path_(run.setup().target.File.text),
+        report_(app.state.conencabezado.checked()),
+        targetPlan_(recordPlan(run.setup().target.Formato.text, run.setup().targetFamily)) {
+    if (path_.empty()) return;
+    writer_.emplace(path_);
+    lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); });
+    if (!report_) return;
+    const ReportData data = reportData(app.state, run.setup().direction);
+    inputTable_ = reportTable(data.source);
+    outputTable_ = reportTable(data.target);
+    scratch_.emplace(path_);
+  }
 
-  void execute() {
-    // The progress window is repainted before the file is read.
-    app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
-    const auto batch = PointBatch::readFile(source_.File.text);
-    if (!batch || batch->overLimit()) throw DataError{};
-    // An empty file has no record to divide the progress by.
-    if (batch->size() == 0) throw DataError{};
-    const auto sourcePlan = recordPlan(source_.Formato.text, sourceFamily_);
-    InputCells cells(slotCount(sourceFamily_), batch->size());
-    Progress progress(app_, batch->size());
-    std::vector<Field> scratch;
-    for (std::size_t number = 1; number <= batch->size(); ++number) {
-      if (app_.toolkit.cancelRequested()) throw CommandEnded{};
-      const PointRecord record = batch->record(number, sourcePlan, scratch);
-      cells.add(batch->line(number), record);
-      if (skippedByScreening(record.slots[0], format_)) {
-        results_.addSkipped(record.id);
-        continue;
-      }
-      progress.at(number);
-      load(record);
-      // A line with more or fewer fields than its layout is refused here,
-      // never read on into the next record.
-      if (!record.complete) throw DataError{};
-      convertPoint(app_, run_);
-      store(record.id);
+  // A record the screening passed over: its input slots stand as output.
+  void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    if (!lines_) return;
+    if (!report_) {
+      dataLine(id, slots);
+      return;
     }
-    if (app_.toolkit.cancelRequested()) throw CommandEnded{};
-    writeOutput(ConvertedRecords(*batch, sourcePlan, cells, results_));
+    scratchText_ += kWholeRow;
+    appendReportRow(scratchText_, outputTable_, ++records_, id, slots, format_);
+    endScratchLine();
+  }
+
+  void converted(std::string_view id, const TargetTexts& texts) {
+    if (!lines_) return;
+    const int count = slotCount(run_.setup().targetFamily);
+    if (!report_) {
+      std::array<Field, kMaxSlots> slots{};
+      for (int k = 0; k < count; ++k)
+        slots[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
+      dataLine(id, slots);
+      return;
+    }
+    ++records_;
+    for (int k = 0; k < count; ++k) {
+      scratchText_ += texts.entries[static_cast<std::size_t>(k)];
+      scratchText_ += kTextEnd;
+    }
+    scratchText_ += id;
+    endScratchLine();
+  }
+
+  // Writes what waits and puts the file in place of the target. `input` is
+  // the input file, read through.
+  void finish(PointFile& input) {
+    if (!writer_ || !writer_->ok()) throw DataError{};
+    if (report_) {
+      scratch_->write(scratchText_);
+      scratchText_.clear();
+      writeReport(reportData(app_.state, run_.setup().direction), format_, *lines_,
+                  [&](OutputSink& sink) { inputRows(input, sink); }, [&](OutputSink& sink) { outputRows(sink); });
+    }
+    lines_->finish();
+    if (!writer_->commit()) throw DataError{};
   }
 
  private:
-  void load(const PointRecord& record) {
-    for (int k = 0; k < slotCount(sourceFamily_); ++k) {
-      std::string& text = sourceBoxes_[static_cast<std::size_t>(k)]->text;
-      text.clear();
-      appendFieldText(text, record.slots[static_cast<std::size_t>(k)], format_);
+  // A scratch line holds a converted record's target texts, each ended by
+  // kTextEnd, then its Id (which may hold any byte but a line end); or
+  // kWholeRow and the finished row of a record the screening passed over.
+  static constexpr char kTextEnd = '\x1F';
+  static constexpr char kWholeRow = '\x1E';
+  static constexpr std::size_t kScratchChunk = std::size_t{1} << 20;
+
+  void dataLine(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    if (!targetPlan_) return;
+    appendDataLine(lines_->text(), *targetPlan_, id, slots, format_);
+    lines_->endLine();
+  }
+
+  void endScratchLine() {
+    scratchText_ += '\n';
+    if (scratchText_.size() < kScratchChunk) return;
+    scratch_->write(scratchText_);
+    scratchText_.clear();
+  }
+
+  void inputRows(PointFile& input, OutputSink& sink) {
+    if (!input.restart()) throw DataError{};
+    const auto plan = recordPlan(run_.setup().source.Formato.text, run_.setup().sourceFamily);
+    std::vector<Field> scratch;
+    std::string line;
+    for (std::size_t number = 1; number <= records_; ++number) {
+      if (!input.next(line)) throw DataError{};
+      const SplitRecord record = readRecord(line, plan, scratch);
+      appendReportRow(sink.text(), inputTable_, number, record.id, record.slots, format_);
+      sink.endLine();
     }
   }
 
-  void store(std::string_view id) {
-    std::array<const std::string*, kMaxSlots> texts{};
-    for (int k = 0; k < slotCount(targetFamily_); ++k)
-      texts[static_cast<std::size_t>(k)] = &targetBoxes_[static_cast<std::size_t>(k)]->text;
-    results_.addConverted(id, texts);
-  }
-
-  // The output goes to a new file beside the target, which replaces the
-  // target only once it is whole: a run that fails leaves an existing file
-  // as it was, and the input file itself may be the target.
-  void writeOutput(const ConvertedRecords& records) {
-    const std::string& path = target_.File.text;
-    if (path.empty()) throw DataError{};
-    AtomicFileWriter writer(path);
-    if (!writer.ok()) throw DataError{};
-    OutputSink sink([&](std::string_view bytes) { writer.write(bytes); });
-    if (app_.state.conencabezado.checked())
-      writeReport(reportData(app_.state, run_.direction), records, format_, sink);
-    else
-      writeDataFile(records, recordPlan(target_.Formato.text, targetFamily_), format_, sink);
-    sink.finish();
-    if (!writer.commit()) throw DataError{};
+  void outputRows(OutputSink& sink) {
+    std::size_t number = 0;
+    std::string carried;  // a line that runs across two pieces
+    const auto row = [&](std::string_view line) {
+      ++number;
+      if (line.starts_with(kWholeRow)) {
+        sink.text() += line.substr(1);
+      } else {
+        std::array<Field, kMaxSlots> slots{};
+        for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k) {
+          const std::size_t end = line.find(kTextEnd);
+          slots[static_cast<std::size_t>(k)] = Field{Field::Type::Text, line.substr(0, end), 0.0};
+          line.remove_prefix(end + 1);
+        }
+        appendReportRow(sink.text(), outputTable_, number, line, slots, format_);
+      }
+      sink.endLine();
+    };
+    const bool read = scratch_->readBack([&](std::string_view bytes) {
+      for (std::size_t end; (end = bytes.find('\n')) != std::string_view::npos; bytes.remove_prefix(end + 1)) {
+        if (carried.empty()) {
+          row(bytes.substr(0, end));
+        } else {
+          carried.append(bytes.substr(0, end));
+          row(carried);
+          carried.clear();
+        }
+      }
+      carried.append(bytes);
+    });
+    if (!read || number != records_) throw DataError{};
   }
 
   App& app_;
   ConversionRun& run_;
   NumberFormat format_;
-  SystemPanel source_;
-  SystemPanel target_;
-  RecordFamily sourceFamily_;
-  RecordFamily targetFamily_;
-  std::array<Control*, kMaxSlots> sourceBoxes_;
-  std::array<Control*, kMaxSlots> targetBoxes_;
-  BatchResults results_;
+  std::string path_;
+  bool report_;
+  std::optional<RecordPlan> targetPlan_;
+  std::optional<AtomicFileWriter> writer_;
+  std::optional<OutputSink> lines_;
+  ReportTable inputTable_ = ReportTable::None;
+  ReportTable outputTable_ = ReportTable::None;
+  std::optional<ScratchFile> scratch_;
+  std::string scratchText_;
+  std::size_t records_ = 0;  // written into the scratch file
+};
+
+// The records of the source panel's file, each through the same conversion
+// as a typed point. The panels show the last record reached, in the source
+// boxes as the user would have typed it, and the last results.
+class FileRun {
+ public:
+  FileRun(App& app, ConversionRun& run) : app_(app), run_(run), setup_(run.setup()) {}
+
+  void execute() {
+    // The progress window is repainted before the file is read.
+    app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
+    auto file = PointFile::open(setup_.source.File.text);
+    if (!file || file->overLimit()) throw DataError{};
+    // An empty file has no record to divide the progress by.
+    if (file->size() == 0) throw DataError{};
+    RunOutput output(app_, run_);
+    try {
+      convertRecords(*file, output);
+    } catch (...) {
+      run_.show(shownEntry());
+      throw;
+    }
+    run_.show(shownEntry());
+    if (app_.toolkit.cancelRequested()) throw CommandEnded{};
+    output.finish(*file);
+  }
+
+ private:
+  void convertRecords(PointFile& file, RunOutput& output) {
+    const auto sourcePlan = recordPlan(setup_.source.Formato.text, setup_.sourceFamily);
+    const NumberFormat format = setup_.format;
+    Progress progress(app_, file.size());
+    std::vector<Field> scratch;
+    for (std::size_t number = 1; number <= file.size(); ++number) {
+      if (app_.toolkit.cancelRequested()) throw CommandEnded{};
+      // The entry's texts stay in their line until another record is loaded.
+      const std::size_t next = loaded_ == 0 ? 1 : 0;
+      if (!file.next(lines_[next])) throw DataError{};
+      const SplitRecord record = readRecord(lines_[next], sourcePlan, scratch);
+      if (skippedByScreening(record.slots[0], format)) {
+        output.skipped(record.id, record.slots);
+        continue;
+      }
+      progress.at(number);
+      loaded_ = next;
+      entry_ = record.slots;
+      run_.recordNumber = number;
+      // A line with more or fewer fields than its layout is refused here,
+      // never read on into the next record.
+      if (!record.complete) throw DataError{};
+      run_.convert(entry_);
+      output.converted(record.id, run_.shown());
+    }
+  }
+
+  const PointEntry* shownEntry() const { return run_.recordNumber == 0 ? nullptr : &entry_; }
+
+  App& app_;
+  ConversionRun& run_;
+  ConversionSetup& setup_;
+  std::array<std::string, 2> lines_;
+  std::size_t loaded_ = 1;
+  PointEntry entry_{};
 };
 
 }  // namespace
 
 void runFileConversion(App& app, ConversionDirection direction) {
   runConversionCommand(app, direction, [&] {
-    ConversionRun run = startConversionRun(app, direction);
+    ConversionRun run(app, direction);
     FileRun(app, run).execute();
   });
 }

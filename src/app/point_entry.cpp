@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "app/field_reading.hpp"
 #include "app/messages.hpp"
+#include "app/reaction_errors.hpp"
+#include "core/number_reading.hpp"
 
 namespace brelosta {
 namespace {
@@ -14,23 +15,42 @@ constexpr double kUtmNorthLimit = 10000000.0;    // metres
 constexpr double kUtmEastMinimum = 100000.0;     // metres
 constexpr double kUtmEastMaximum = 900000.0;     // metres
 
-void zeroIfEmpty(Control& box) {
-  if (box.text.empty()) box.text = "0";
+void zeroIfEmpty(Field& entry) {
+  if (isEmptyEntry(entry)) entry = Field{Field::Type::Text, "0", 0.0};
 }
 
 bool within(double value, double low, double high) { return value >= low && value <= high; }
 
 double signOf(double value) { return value > 0.0 ? 1.0 : (value < 0.0 ? -1.0 : 0.0); }
 
-// |D| + |M| / 60 + |S| / 3600 with the sign of the degrees text.
-double angleFromParts(const Control& degrees, const Control& minutes, const Control& seconds,
-                      NumberFormat format) {
-  const double magnitude = std::fabs(strictOf(degrees, format)) + std::fabs(strictOf(minutes, format)) / 60.0 +
-                           std::fabs(strictOf(seconds, format)) / 3600.0;
-  return degreesTextSign(degrees.text, format) * magnitude;
+// A number is written out with the digits that read back as itself, so its
+// text is "-0" exactly for a negative zero.
+double degreesSign(const Field& degrees, NumberFormat format) {
+  if (degrees.isNumber()) return std::signbit(degrees.number) ? -1.0 : 1.0;
+  return degreesTextSign(degrees.text, format);
+}
+
+// |D| + |M| / 60 + |S| / 3600 with the sign of the degrees.
+double angleFromParts(const Field& degrees, const Field& minutes, const Field& seconds, NumberFormat format) {
+  const double magnitude = std::fabs(strictEntry(degrees, format)) + std::fabs(strictEntry(minutes, format)) / 60.0 +
+                           std::fabs(strictEntry(seconds, format)) / 3600.0;
+  return degreesSign(degrees, format) * magnitude;
 }
 
 }  // namespace
+
+bool isEmptyEntry(const Field& entry) { return !entry.isNumber() && entry.text.empty(); }
+
+double strictEntry(const Field& entry, NumberFormat format) {
+  if (entry.isNumber()) return entry.number;
+  const auto value = strictValue(entry.text, format);
+  if (!value) throw DataError{};
+  return *value;
+}
+
+double lenientEntry(const Field& entry, NumberFormat format) {
+  return entry.isNumber() ? entry.number : lenientValue(entry.text, format);
+}
 
 double degreesTextSign(std::string_view degreesText, NumberFormat format) {
   if (degreesText == "-0") return -1.0;
@@ -38,16 +58,17 @@ double degreesTextSign(std::string_view degreesText, NumberFormat format) {
   return signOf(lenientValue(degreesText, format));
 }
 
-double takeSourceHeight(const SystemPanel& source, NumberFormat format) {
-  if (source.LAT_D.text.empty() || source.LON_D.text.empty()) throw CommandEnded{};
-  zeroIfEmpty(source.ALT_M);
-  return strictOf(source.ALT_M, format);
+double takeSourceHeight(PointEntry& entry, RecordFamily family, NumberFormat format) {
+  if (isEmptyEntry(entry[kFirstEntrySlot]) || isEmptyEntry(entry[secondSlot(family)])) throw CommandEnded{};
+  Field& height = entry[heightEntrySlot(family)];
+  zeroIfEmpty(height);
+  return strictEntry(height, format);
 }
 
-void checkSourceRange(App& app, const SystemPanel& source, CoordinateSystemKind kind) {
+void checkSourceRange(App& app, const PointEntry& entry, RecordFamily family, CoordinateSystemKind kind) {
   const NumberFormat format = app.state.numberFormat;
-  const double first = lenientOf(source.LAT_D, format);
-  const double second = lenientOf(source.LON_D, format);
+  const double first = lenientEntry(entry[kFirstEntrySlot], format);
+  const double second = lenientEntry(entry[secondSlot(family)], format);
   if (kind == CoordinateSystemKind::Geographic) {
     if (!within(first, -kLatitudeLimit, kLatitudeLimit))
       refuse(app, "La Latitud debe estar entre -88 y 88 grados");
@@ -61,16 +82,11 @@ void checkSourceRange(App& app, const SystemPanel& source, CoordinateSystemKind 
   }
 }
 
-LatLon readGeographicEntry(const SystemPanel& source, NumberFormat format) {
-  if (source.angleFormat() == AngleFormat::DecimalDegrees) {
-    for (Control* box : {&source.LAT_D, &source.LON_D, &source.ALT_M}) zeroIfEmpty(*box);
-    return {strictOf(source.LAT_D, format), strictOf(source.LON_D, format)};
-  }
-  for (Control* box : {&source.LAT_D, &source.LAT_M, &source.LAT_S, &source.LON_D, &source.LON_M,
-                       &source.LON_S, &source.ALT_M})
-    zeroIfEmpty(*box);
-  const double latitude = angleFromParts(source.LAT_D, source.LAT_M, source.LAT_S, format);
-  const double longitude = angleFromParts(source.LON_D, source.LON_M, source.LON_S, format);
+LatLon readGeographicEntry(PointEntry& entry, RecordFamily family, NumberFormat format) {
+  for (int k = 0; k < slotCount(family); ++k) zeroIfEmpty(entry[static_cast<std::size_t>(k)]);
+  if (family != RecordFamily::GeographicDms) return {strictEntry(entry[0], format), strictEntry(entry[1], format)};
+  const double latitude = angleFromParts(entry[0], entry[1], entry[2], format);
+  const double longitude = angleFromParts(entry[3], entry[4], entry[5], format);
   return {latitude, longitude};
 }
 

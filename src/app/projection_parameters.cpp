@@ -89,20 +89,26 @@ TransverseMercatorParameters utmSourceParameters(App& app, const SystemPanel& pa
           south ? kUtmSouthernFalseNorthing : 0.0};
 }
 
-TransverseMercatorParameters utmTargetParameters(App& app, const SystemPanel& panel, double longitude,
-                                                 bool pointMode) {
+UtmTargetZone::UtmTargetZone(const SystemPanel& panel, NumberFormat format)
+    : automaticBox_(panel.Fijar),
+      format_(format),
+      automatic_(panel.Fijar.checked()),
+      typed_(automatic_ ? 0.0 : lenientOf(panel.Zone, format)),
+      text_(automatic_ ? std::string() : panel.Zone.text),
+      south_(panel.Hemisferio.text == kSouthernHemisphere) {}
+
+TransverseMercatorParameters UtmTargetZone::parameters(App& app, double longitude, bool pointMode) {
   const double zone = automaticUtmZone(longitude);
-  if (panel.Fijar.checked()) panel.Zone.text.clear();
-  const double typed = lenientOf(panel.Zone, app.state.numberFormat);
   double usedZone = zone;
   // An empty box (0) is never the neighbour "zone 0" of zone 1.
-  if (typed != 0.0 && (typed == zone + 1.0 || typed == zone - 1.0)) {
-    usedZone = typed;
-  } else if (typed != 0.0 && typed != zone) {
+  if (typed_ != 0.0 && (typed_ == zone + 1.0 || typed_ == zone - 1.0)) {
+    usedZone = typed_;
+  } else if (typed_ != 0.0 && typed_ != zone) {
     refuse(app, kZonesTooFarApart);
   } else {
-    panel.Zone.text = shortestText(zone, app.state.numberFormat);
-    if (pointMode) panel.Fijar.value = 1;
+    text_ = shortestText(zone, format_);
+    if (!automatic_) typed_ = zone;
+    if (pointMode) automaticBox_.value = 1;
   }
   return {kUtmScaleFactor, 0.0, utmCentralMeridian(usedZone), kUtmFalseEasting, 0.0};
 }

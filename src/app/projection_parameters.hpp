@@ -27,13 +27,34 @@ LambertParameters lambertParameters(App& app, const SystemPanel& panel, PanelRol
 // the false northing.
 TransverseMercatorParameters utmSourceParameters(App& app, const SystemPanel& panel);
 
-// The UTM parameters of a target panel for a converted longitude (degrees):
-// the automatic zone, or a typed zone that is the automatic zone or one of
-// its two neighbours; any other typed zone ends the command. Writes the zone
-// used into the zone box when it is the automatic one and, in point mode,
-// checks the automatic-zone box.
-TransverseMercatorParameters utmTargetParameters(App& app, const SystemPanel& panel, double longitude,
-                                                 bool pointMode);
+// The UTM zone of a target panel through one command, read when the first
+// point reaches it. With "Automático" checked every point takes the
+// automatic zone of its longitude. Otherwise the zone box's lenient value is
+// used when it is the automatic zone or one of its two neighbours, and any
+// other zone ends the command; an empty box (0) takes the first point's
+// automatic zone, which the rest of the run then keeps. The zone box shows
+// the automatic zone whenever it is the one used, and in point mode using it
+// also checks "Automático".
+class UtmTargetZone {
+ public:
+  UtmTargetZone(const SystemPanel& panel, NumberFormat format);
+
+  // The parameters for a converted longitude (degrees).
+  TransverseMercatorParameters parameters(App& app, double longitude, bool pointMode);
+  // What the zone box shows now.
+  const std::string& text() const { return text_; }
+  // Whether the hemisphere caption says south: the northings then start at
+  // the southern false northing.
+  bool south() const { return south_; }
+
+ private:
+  Control& automaticBox_;
+  NumberFormat format_;
+  bool automatic_;
+  double typed_;  // the zone box's lenient value; 0 when empty
+  std::string text_;
+  bool south_;
+};
 
 TransverseMercatorParameters lomaQuintanaParameters(PanelRole role);
 

@@ -67,22 +67,37 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   return lines;
 }
 
-AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : target_(std::move(target)) {
+namespace {
+
+// Creates a new file beside `target` whose name starts with the target's
+// own, so that a final rename stays on one file system; created with the
+// usual permissions (the umask applies). Nothing when the folder does not
+// take it.
+std::FILE* createBeside(const std::filesystem::path& target, std::string_view mark, std::filesystem::path& path) {
   std::error_code error;
-  if (std::filesystem::is_directory(target_, error)) return;
-  // A fresh name beside the target, so that the final rename stays on one
-  // file system; created with the usual permissions (the umask applies).
-  for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
-    temporary_ = target_;
-    temporary_ += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-    const int descriptor = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (std::filesystem::is_directory(target, error)) return nullptr;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path = target;
+    path += std::string(mark) + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (descriptor < 0) {
       if (errno == EEXIST) continue;
-      return;
+      return nullptr;
     }
-    file_ = ::fdopen(descriptor, "wb");
-    if (file_ == nullptr) ::close(descriptor);
+    std::FILE* file = ::fdopen(descriptor, "w+b");
+    if (file == nullptr) {
+      ::close(descriptor);
+      std::filesystem::remove(path, error);
+    }
+    return file;
   }
+  return nullptr;
+}
+
+}  // namespace
+
+AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : target_(std::move(target)) {
+  file_ = createBeside(target_, ".tmp", temporary_);
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
@@ -123,6 +138,27 @@ bool AtomicFileWriter::commit() {
     return false;
   }
   return true;
+}
+
+ScratchFile::ScratchFile(const std::filesystem::path& near) { file_ = createBeside(near, ".part", path_); }
+
+ScratchFile::~ScratchFile() {
+  if (file_ == nullptr) return;
+  std::fclose(file_);
+  std::error_code error;
+  std::filesystem::remove(path_, error);
+}
+
+void ScratchFile::write(std::string_view bytes) {
+  if (ok() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+}
+
+bool ScratchFile::readBack(const std::function<void(std::string_view bytes)>& read) {
+  if (!ok() || std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  std::string buffer(std::size_t{1} << 20, '\0');
+  std::size_t count = 0;
+  while ((count = std::fread(buffer.data(), 1, buffer.size(), file_)) > 0) read(std::string_view(buffer).substr(0, count));
+  return std::ferror(file_) == 0;
 }
 
 bool writeTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,6 +56,27 @@ class AtomicFileWriter {
   bool failed_ = false;
   std::size_t written_ = 0;      // bytes handed to the file
   std::size_t writtenBack_ = 0;  // bytes whose writing to disk has started
+};
+
+// A file beside `near` that holds bytes written now and read back later in
+// the same run (a part of an output file that must wait for what comes
+// before it). It is removed when the object goes.
+class ScratchFile {
+ public:
+  explicit ScratchFile(const std::filesystem::path& near);
+  ScratchFile(const ScratchFile&) = delete;
+  ScratchFile& operator=(const ScratchFile&) = delete;
+  ~ScratchFile();
+
+  bool ok() const { return file_ != nullptr && !failed_; }
+  void write(std::string_view bytes);
+  // Hands every byte written, in order and in large pieces, to `read`.
+  bool readBack(const std::function<void(std::string_view bytes)>& read);
+
+ private:
+  std::filesystem::path path_;
+  std::FILE* file_ = nullptr;
+  bool failed_ = false;
 };
 
 // Writes UTF-8 lines as a Windows-1252 file with CR LF line ends, atomically.

@@ -69,6 +69,11 @@ std::size_t decodeUtf8(std::string_view bytes, std::size_t i, char32_t& c) {
 std::string decodeWindows1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
+  appendDecodedWindows1252(out, bytes);
+  return out;
+}
+
+void appendDecodedWindows1252(std::string& out, std::string_view bytes) {
   for (char b : bytes) {
     const auto byte = static_cast<std::uint8_t>(b);
     if (byte < 0x80) {
@@ -79,7 +84,6 @@ std::string decodeWindows1252(std::string_view bytes) {
       appendUtf8(out, byte);
     }
   }
-  return out;
 }
 
 std::string encodeWindows1252(std::string_view utf8) {
@@ -146,6 +150,8 @@ Utf8Scan scanUtf8(std::string_view bytes) {
 }
 
 }  // namespace
+
+bool isValidUtf8(std::string_view bytes) { return scanUtf8(bytes).valid; }
 
 bool looksLikeUtf8(std::string_view bytes) {
   const Utf8Scan scan = scanUtf8(bytes);

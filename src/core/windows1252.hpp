@@ -12,6 +12,8 @@ namespace brelosta {
 // undefined, become the control characters of the same number so that
 // decoding and encoding again gives back the same bytes.
 std::string decodeWindows1252(std::string_view bytes);
+// The same, appended to `out`.
+void appendDecodedWindows1252(std::string& out, std::string_view bytes);
 
 // Characters the code page cannot hold are written as '?'.
 std::string encodeWindows1252(std::string_view utf8);
@@ -19,6 +21,11 @@ std::string encodeWindows1252(std::string_view utf8);
 // Whether the bytes are valid UTF-8 holding at least one multi-byte
 // character: such a file was saved as UTF-8, not in the Windows code page.
 bool looksLikeUtf8(std::string_view bytes);
+
+// Whether the bytes are valid UTF-8 (plain ASCII included). A text is valid
+// exactly when each of its lines is: line ends are ASCII and never part of a
+// multi-byte character.
+bool isValidUtf8(std::string_view bytes);
 
 // Decodes file contents: UTF-8 when it looks like UTF-8 (a leading byte-order
 // mark is dropped), Windows-1252 otherwise.

@@ -1,5 +1,7 @@
 #include "formats/angle_text.hpp"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 #include "core/picture_format.hpp"
@@ -7,9 +9,24 @@
 namespace brelosta {
 namespace {
 
-constexpr Picture kWholeNumber = parsePicture("0");
 constexpr Picture kSecondsPicture = parsePicture("##0.00000");
 constexpr Picture kDecimalAnglePicture = parsePicture("##0.000000000");
+
+constexpr Picture kWholeNumber = parsePicture("0");
+constexpr double kExactWholeLimit = 1e15;  // whole numbers below it convert to long long exactly
+
+// A whole number of degrees or minutes, as the picture "0" writes it.
+void writeWhole(std::string& text, double whole, NumberFormat format) {
+  if (!(std::fabs(whole) < kExactWholeLimit)) {
+    text.clear();
+    appendPicture(text, whole, kWholeNumber, format);
+    return;
+  }
+  std::array<char, 24> digits;
+  const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<long long>(whole));
+  (void)error;  // 24 characters hold every long long
+  text.assign(digits.data(), end);
+}
 
 }  // namespace
 
@@ -35,13 +52,11 @@ void splitAngle(double angle, NumberFormat format, std::string& degrees, std::st
     M = 0.0;
   }
 
-  degrees.clear();
   if (angle < 0.0 && D == 0.0)
     degrees = "-0";
   else
-    appendPicture(degrees, angle < 0.0 ? -D : D, kWholeNumber, format);
-  minutes.clear();
-  appendPicture(minutes, M, kWholeNumber, format);
+    writeWhole(degrees, angle < 0.0 ? -D : D, format);
+  writeWhole(minutes, M, format);
 }
 
 void writeDecimalAngle(std::string& text, double angle, NumberFormat format) {

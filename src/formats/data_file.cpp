@@ -37,22 +37,16 @@ void appendOutputField(std::string& out, const Field& field, NumberFormat format
   out += '"';
 }
 
-void writeDataFile(ConvertedRecords records, const std::optional<RecordPlan>& targetPlan, NumberFormat format,
-                   OutputSink& sink) {
-  if (!targetPlan) return;
-  OutputRecord record;
-  while (records.next(record, false)) {
-    std::string& line = sink.text();
-    bool first = true;
-    for (const int slot : targetPlan->fieldSlots) {
-      if (!first) line += ',';
-      first = false;
-      if (slot == kIdField)
-        appendOutputField(line, Field{Field::Type::Text, record.id, 0.0}, format);
-      else
-        appendOutputField(line, record.output[static_cast<std::size_t>(slot)], format);
-    }
-    sink.endLine();
+void appendDataLine(std::string& out, const RecordPlan& targetPlan, std::string_view id,
+                    const std::array<Field, kMaxSlots>& output, NumberFormat format) {
+  bool first = true;
+  for (const int slot : targetPlan.fieldSlots) {
+    if (!first) out += ',';
+    first = false;
+    if (slot == kIdField)
+      appendOutputField(out, Field{Field::Type::Text, id, 0.0}, format);
+    else
+      appendOutputField(out, output[static_cast<std::size_t>(slot)], format);
   }
 }
 

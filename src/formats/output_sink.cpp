@@ -34,6 +34,11 @@ void OutputSink::line(std::string_view text) {
   endLine();
 }
 
+void OutputSink::writeEncoded(std::string_view bytes) {
+  flush();
+  write_(bytes);
+}
+
 void OutputSink::finish() { flush(); }
 
 void OutputSink::flush() {

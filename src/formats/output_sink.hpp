@@ -17,6 +17,9 @@ class OutputSink {
   std::string& text() { return buffer_; }
   void endLine();
   void line(std::string_view text);
+  // Hands on bytes already in the file's encoding, with their line ends,
+  // after the lines before them.
+  void writeEncoded(std::string_view bytes);
   // Hands on what is left.
   void finish();
 

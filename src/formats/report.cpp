@@ -31,14 +31,7 @@ constexpr Picture kDegrees = parsePicture("#00");
 constexpr Picture kMinutes = parsePicture("00");
 constexpr Picture kSeconds = parsePicture("00.0000");
 
-enum class Table { None, Grid, Decimal, Dms };
-
-Table tableOf(const ReportPanel& panel) {
-  const auto kind = kindFromText(panel.kind);
-  if (kind == CoordinateSystemKind::Utm || kind == CoordinateSystemKind::LambertConic) return Table::Grid;
-  if (kind != CoordinateSystemKind::Geographic) return Table::None;
-  return panel.angleFormat == AngleFormat::DecimalDegrees ? Table::Decimal : Table::Dms;
-}
+using Table = ReportTable;
 
 void separator(OutputSink& sink) { sink.line(std::string(kSeparatorWidth, '_')); }
 
@@ -196,13 +189,22 @@ void appendRecordNumber(std::string& out, std::size_t number) {
   out.append(digits.data(), end);
 }
 
-void appendRow(std::string& out, Table table, const OutputRecord& record, const std::array<Field, kMaxSlots>& slots,
-               NumberFormat format) {
+}  // namespace
+
+ReportTable reportTable(const ReportPanel& panel) {
+  const auto kind = kindFromText(panel.kind);
+  if (kind == CoordinateSystemKind::Utm || kind == CoordinateSystemKind::LambertConic) return Table::Grid;
+  if (kind != CoordinateSystemKind::Geographic) return Table::None;
+  return panel.angleFormat == AngleFormat::DecimalDegrees ? Table::Decimal : Table::Dms;
+}
+
+void appendReportRow(std::string& out, ReportTable table, std::size_t number, std::string_view id,
+                     const std::array<Field, kMaxSlots>& slots, NumberFormat format) {
   const auto blanks = [&](std::size_t count) { out.append(count, ' '); };
   blanks(4);
-  appendRecordNumber(out, record.number);
+  appendRecordNumber(out, number);
   blanks(2);
-  appendStation(out, record.id);
+  appendStation(out, id);
   switch (table) {
     case Table::Grid:
       blanks(7);
@@ -241,7 +243,9 @@ void appendRow(std::string& out, Table table, const OutputRecord& record, const 
   }
 }
 
-void writeTable(Table table, ConvertedRecords records, bool output, NumberFormat format, OutputSink& sink) {
+namespace {
+
+void writeTable(Table table, const ReportRows& rows, OutputSink& sink) {
   switch (table) {
     case Table::Grid:
       sink.line("    NO  ESTACION        NORTE[m]                 ESTE[m]             ALTURA[m]");
@@ -256,11 +260,7 @@ void writeTable(Table table, ConvertedRecords records, bool output, NumberFormat
       return;
   }
   sink.line("");
-  OutputRecord record;
-  while (records.next(record, !output)) {
-    appendRow(sink.text(), table, record, output ? record.output : record.input, format);
-    sink.endLine();
-  }
+  rows(sink);
 }
 
 }  // namespace
@@ -270,19 +270,20 @@ std::string fileNameOf(std::string_view path) {
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-void writeReport(const ReportData& data, const ConvertedRecords& records, NumberFormat format, OutputSink& sink) {
+void writeReport(const ReportData& data, NumberFormat format, OutputSink& sink, const ReportRows& inputRows,
+                 const ReportRows& outputRows) {
   writeBanner(sink);
   writeGeneralData(data, sink);
   if (data.source.datum != data.target.datum) writeDatumData(data, format, sink);
   sink.line("COORDENADAS GEODESICAS DE ENTRADA");
   sink.line("");
-  writeTable(tableOf(data.source), records.restart(), false, format, sink);
+  writeTable(reportTable(data.source), inputRows, sink);
   sink.line("");
   separator(sink);
   sink.line("");
   sink.line("COORDENADAS GEODESICAS DE SALIDA");
   sink.line("");
-  writeTable(tableOf(data.target), records.restart(), true, format, sink);
+  writeTable(reportTable(data.target), outputRows, sink);
   sink.line("");
   sink.line("");
 }

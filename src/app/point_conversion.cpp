@@ -1,0 +1,192 @@
+#include "app/point_conversion.hpp"
+
+#include "app/reaction_errors.hpp"
+#include "core/picture_format.hpp"
+#include "formats/angle_text.hpp"
+#include "formats/field_text.hpp"
+#include "geodesy/checked_arithmetic.hpp"
+#include "geodesy/geoid.hpp"
+#include "geodesy/lambert.hpp"
+#include "geodesy/mercator.hpp"
+#include "geodesy/transverse_mercator.hpp"
+
+namespace brelosta {
+namespace {
+
+constexpr Picture kHeightPicture = parsePicture("##0.0000");
+constexpr Picture kGridHeightPicture = parsePicture("####0.0000");
+constexpr Picture kLocalGridHeightPicture = parsePicture("####0.000");
+constexpr Picture kGridPicture = parsePicture("######0.0000");
+constexpr Picture kLocalGridPicture = parsePicture("######0.000");
+constexpr Picture kGeoidPicture = parsePicture("##00.00");
+
+void writeNumber(std::string& text, double value, Picture picture, NumberFormat format) {
+  text.clear();
+  appendPicture(text, value, picture, format);
+}
+
+// The source point on the source ellipsoid: geographic entry, or the
+// inverse of the source kind's projection.
+LatLon sourcePosition(ConversionSetup& setup, PointEntry& entry) {
+  const NumberFormat format = setup.format;
+  const RecordFamily family = setup.sourceFamily;
+  const EllipsoidShape& ellipsoid = setup.sourceEllipsoid;
+  const auto grid = [&] {
+    const double east = strictEntry(entry[secondSlot(family)], format);
+    return GridPoint{east, strictEntry(entry[kFirstEntrySlot], format)};
+  };
+  switch (*setup.sourceKind) {
+    case CoordinateSystemKind::Geographic:
+      return readGeographicEntry(entry, family, format);
+    case CoordinateSystemKind::Utm:
+    case CoordinateSystemKind::TransverseMercator:
+    case CoordinateSystemKind::LomaQuintana: {
+      const auto& parameters = setup.sourceProjection().transverseMercator;
+      const GridPoint point = grid();
+      return checkedArithmetic([&] { return tmInverse(point, ellipsoid, parameters); });
+    }
+    case CoordinateSystemKind::Mercator: {
+      const auto& parameters = setup.sourceProjection().mercator;
+      const GridPoint point = grid();
+      return checkedArithmetic([&] { return mercatorInverse(point, ellipsoid, parameters); });
+    }
+    case CoordinateSystemKind::LambertConic: {
+      const auto& parameters = setup.sourceProjection().lambert;
+      const GridPoint point = grid();
+      return checkedArithmetic([&] { return lambertInverse(point, ellipsoid, parameters); });
+    }
+  }
+  throw DataError{};
+}
+
+void setHemisphereCaptions(MainWindowState& state, double sourceLatitude) {
+  const std::string_view caption = sourceLatitude < 0.0 ? kSouthernHemisphere : kNorthernHemisphere;
+  state.Hemisferio_L.text = caption;
+  state.Hemisferio_R.text = caption;
+}
+
+// The geoid height box: the interpolated undulation inside the grid's window
+// (point mode with "Altura Geoidal" on), "ND" outside it in both modes. The
+// window is tested on the converted position; the undulation is looked up at
+// the position on the WGS84 side.
+void showGeoidHeight(const ConversionSetup& setup, std::string& text, LatLon source, LatLon converted) {
+  if (!insideGeoidGrid(converted.latitude, converted.longitude)) {
+    text = "ND";
+    return;
+  }
+  if (setup.fileMode || !setup.app.state.Geoidal.checked()) return;
+  const LatLon onWgs84 = setup.source.onReferenceDatum() ? source : converted;
+  const auto undulation = geoidUndulation(onWgs84.latitude, onWgs84.longitude);
+  if (undulation)
+    writeNumber(text, *undulation, kGeoidPicture, setup.format);
+  else
+    text = "ND";
+}
+
+// The converted position in the target texts, by the target kind: decimal
+// degrees or the degree-minute-second split, or grid coordinates with the
+// height in the kind's picture.
+void showTarget(ConversionSetup& setup, TargetTexts& shown, LatLon position, double height) {
+  const NumberFormat format = setup.format;
+  const EllipsoidShape& ellipsoid = setup.targetEllipsoid;
+  auto& texts = shown.entries;
+  const auto showGrid = [&](GridPoint point, Picture picture) {
+    writeNumber(texts[0], point.north, picture, format);
+    writeNumber(texts[1], point.east, picture, format);
+  };
+  const auto showHeight = [&](Picture picture) { writeNumber(texts[2], height, picture, format); };
+  switch (*setup.targetKind) {
+    case CoordinateSystemKind::Geographic:
+      if (setup.targetFamily == RecordFamily::GeographicDecimal) {
+        writeDecimalAngle(texts[0], position.latitude, format);
+        writeDecimalAngle(texts[1], position.longitude, format);
+      } else {
+        splitAngle(position.latitude, format, texts[0], texts[1], texts[2]);
+        splitAngle(position.longitude, format, texts[3], texts[4], texts[5]);
+      }
+      return;
+    case CoordinateSystemKind::Utm: {
+      UtmTargetZone& zone = setup.targetZone();
+      const auto parameters = zone.parameters(setup.app, position.longitude, !setup.fileMode);
+      GridPoint point = checkedArithmetic([&] { return tmForward(position, ellipsoid, parameters); });
+      if (zone.south()) point.north += kUtmSouthernFalseNorthing;
+      showGrid(point, kGridPicture);
+      showHeight(kGridHeightPicture);
+      return;
+    }
+    case CoordinateSystemKind::TransverseMercator:
+    case CoordinateSystemKind::LomaQuintana: {
+      const auto& parameters = setup.targetProjection().transverseMercator;
+      showGrid(checkedArithmetic([&] { return tmForward(position, ellipsoid, parameters); }), kLocalGridPicture);
+      showHeight(kLocalGridHeightPicture);
+      return;
+    }
+    case CoordinateSystemKind::Mercator: {
+      const auto& parameters = setup.targetProjection().mercator;
+      showGrid(checkedArithmetic([&] { return mercatorForward(position, ellipsoid, parameters); }), kLocalGridPicture);
+      return;
+    }
+    case CoordinateSystemKind::LambertConic: {
+      const auto& parameters = setup.targetProjection().lambert;
+      showGrid(checkedArithmetic([&] { return lambertForward(position, ellipsoid, parameters); }), kGridPicture);
+      showHeight(kGridHeightPicture);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+std::array<Control*, kMaxSlots> pointEntryBoxes(const SystemPanel& panel, RecordFamily family) {
+  if (family == RecordFamily::GeographicDms)
+    return {&panel.LAT_D, &panel.LAT_M, &panel.LAT_S, &panel.LON_D, &panel.LON_M, &panel.LON_S, &panel.ALT_M};
+  return {&panel.LAT_D, &panel.LON_D, &panel.ALT_M, nullptr, nullptr, nullptr, nullptr};
+}
+
+ConversionRun::ConversionRun(App& app, ConversionDirection direction) : setup_(app, direction) {
+  const auto boxes = pointEntryBoxes(setup_.target, setup_.targetFamily);
+  for (int k = 0; k < slotCount(setup_.targetFamily); ++k)
+    shown_.entries[static_cast<std::size_t>(k)] = boxes[static_cast<std::size_t>(k)]->text;
+  shown_.geoidHeight = app.state.H_EGM96.text;
+}
+
+void ConversionRun::convert(PointEntry& entry) {
+  ConversionSetup& setup = setup_;
+  if (!setup.sourceKind || !setup.targetKind) throw DataError{};
+  const NumberFormat format = setup.format;
+
+  const double sourceHeight = takeSourceHeight(entry, setup.sourceFamily, format);
+  checkSourceRange(setup.app, entry, setup.sourceFamily, *setup.sourceKind);
+  const LatLon position = sourcePosition(setup, entry);
+  if (!setup.fileMode) setHemisphereCaptions(setup.app.state, position.latitude);
+
+  const GeodeticPosition shifted =
+      setup.datum.shift(setup.app.state, {position.latitude, position.longitude, sourceHeight});
+  const LatLon converted{shifted.latitude, shifted.longitude};
+
+  showGeoidHeight(setup, shown_.geoidHeight, position, converted);
+  writeNumber(shown_.entries[heightEntrySlot(setup.targetFamily)], shifted.height, kHeightPicture, format);
+  showTarget(setup, shown_, converted, shifted.height);
+}
+
+void ConversionRun::show(const PointEntry* entry) {
+  if (entry != nullptr) {
+    const auto boxes = pointEntryBoxes(setup_.source, setup_.sourceFamily);
+    for (int k = 0; k < slotCount(setup_.sourceFamily); ++k) {
+      const Field& field = (*entry)[static_cast<std::size_t>(k)];
+      std::string& text = boxes[static_cast<std::size_t>(k)]->text;
+      // A typed point's entries are the boxes' own texts.
+      if (!field.isNumber() && field.text.data() == text.data()) continue;
+      std::string shownText;
+      appendFieldText(shownText, field, setup_.format);
+      text = std::move(shownText);
+    }
+  }
+  const auto boxes = pointEntryBoxes(setup_.target, setup_.targetFamily);
+  for (int k = 0; k < slotCount(setup_.targetFamily); ++k)
+    boxes[static_cast<std::size_t>(k)]->text = shown_.entries[static_cast<std::size_t>(k)];
+  setup_.app.state.H_EGM96.text = shown_.geoidHeight;
+  if (const auto& zone = setup_.targetZoneIfRead()) setup_.target.Zone.text = zone->text();
+}
+
+}  // namespace brelosta

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "app/conversion_setup.hpp"
+#include "app/point_entry.hpp"
+
+namespace brelosta {
+
+// The texts a conversion shows: the target panel's entry boxes in slot order
+// for the target's record family (see SplitRecord), and the geoid height box.
+struct TargetTexts {
+  std::array<std::string, kMaxSlots> entries;
+  std::string geoidHeight;
+};
+
+// The entry boxes of a panel in slot order for its record family.
+std::array<Control*, kMaxSlots> pointEntryBoxes(const SystemPanel& panel, RecordFamily family);
+
+// One convert command: its set-up, read from the window once, and what
+// carries from one point to the next: the texts the target panel shows
+// (written by every point, so a point that fails half-way leaves what it
+// wrote over the point before), the geoid height box ("ND" once any point
+// fell outside the grid), and the target's UTM zone. Point mode and file
+// mode convert through the same function, so a typed point and a file
+// record give the same texts.
+class ConversionRun {
+ public:
+  ConversionRun(App& app, ConversionDirection direction);
+
+  // Converts one point: the checks, refusals and results of a typed point,
+  // in the same order. Writes "0" into the entries the panel would fill.
+  // Throws CommandEnded after a refusal or a silent stop and DataError on a
+  // run-time failure.
+  void convert(PointEntry& entry);
+
+  // Shows the run in the window: `entry` in the source panel's entry boxes
+  // (nothing when no point was reached), then the target texts, the geoid
+  // height and the target's UTM zone.
+  void show(const PointEntry* entry);
+
+  const TargetTexts& shown() const { return shown_; }
+  ConversionSetup& setup() { return setup_; }
+
+  // The file record being converted (from 1; also its line in the file), or
+  // 0 for a typed point: where a message can say which point it is about.
+  std::size_t recordNumber = 0;
+
+ private:
+  ConversionSetup setup_;
+  TargetTexts shown_;
+};
+
+}  // namespace brelosta

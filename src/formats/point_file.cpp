@@ -1,0 +1,181 @@
+#include "formats/point_file.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <system_error>
+
+#include "core/windows1252.hpp"
+
+namespace brelosta {
+namespace {
+
+constexpr std::size_t kBlockSize = std::size_t{1} << 18;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool isBlankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
+// Where the next CR or LF is, or the text's end. Eight bytes are tested at
+// a time: a byte equal to the pattern's becomes zero after the XOR, and
+// (x - 0x01..) & ~x & 0x80.. is not zero exactly when x has a zero byte.
+std::size_t lineEnd(std::string_view text, std::size_t from) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  constexpr std::uint64_t kCarriageReturns = 0x0D0D0D0D0D0D0D0DULL;
+  constexpr std::uint64_t kLineFeeds = 0x0A0A0A0A0A0A0A0AULL;
+  const auto hasZeroByte = [](std::uint64_t x) { return ((x - kOnes) & ~x & kHighBits) != 0; };
+  std::size_t i = from;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if (hasZeroByte(word ^ kCarriageReturns) || hasZeroByte(word ^ kLineFeeds)) break;
+  }
+  for (; i < text.size(); ++i)
+    if (text[i] == '\n' || text[i] == '\r') return i;
+  return text.size();
+}
+
+// Whether no byte is above 0x7F, eight bytes at a time.
+bool isAscii(std::string_view bytes) {
+  std::uint64_t any = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes.data() + i, sizeof word);
+    any |= word;
+  }
+  for (; i < bytes.size(); ++i) any |= static_cast<unsigned char>(bytes[i]);
+  return (any & 0x8080808080808080ULL) == 0;
+}
+
+}  // namespace
+
+std::optional<PointFile> PointFile::open(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return std::nullopt;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  return open(file);
+}
+
+std::optional<PointFile> PointFile::open(std::FILE* file) {
+  PointFile points(file);
+  if (!points.rewind() || !points.scan() || !points.rewind()) return std::nullopt;
+  return points;
+}
+
+// The first reading: the encoding and the count. Line ends never fall inside
+// a multi-byte character, so the file is valid UTF-8 exactly when each line
+// is. The count follows the lines up to the limit; beyond it only blank
+// lines may follow.
+bool PointFile::scan() {
+  std::size_t lines = 0;
+  std::size_t lastRecordLine = 0;
+  bool firstLine = true;
+  std::string_view bytes;
+  while (nextBytes(bytes)) {
+    if (firstLine && bytes.starts_with(kByteOrderMark)) {
+      byteOrderMark_ = true;
+      bytes.remove_prefix(kByteOrderMark.size());
+    }
+    firstLine = false;
+    // Lines read while every block so far was ASCII are valid UTF-8.
+    if (utf8_ && highBytesSeen_ && !isValidUtf8(bytes)) utf8_ = false;
+    const bool blank = isBlankLine(bytes);
+    if (lines == kMaxRecords) {
+      if (!blank) {
+        overLimit_ = true;
+        break;
+      }
+      continue;
+    }
+    ++lines;
+    if (!blank) lastRecordLine = lines;
+  }
+  // Read as Windows-1252, the mark is three characters of the first line.
+  if (byteOrderMark_ && !utf8_ && lines > 0) lastRecordLine = std::max<std::size_t>(lastRecordLine, 1);
+  size_ = lastRecordLine;
+  return !failed_;
+}
+
+bool PointFile::rewind() {
+  block_.clear();
+  position_ = 0;
+  partial_.clear();
+  lineFeedToSkip_ = false;
+  return std::fseek(file_.get(), 0, SEEK_SET) == 0;
+}
+
+bool PointFile::nextBytes(std::string_view& bytes) {
+  partial_.clear();
+  while (true) {
+    if (position_ == block_.size()) {
+      block_.resize(kBlockSize);
+      const std::size_t read = std::fread(block_.data(), 1, block_.size(), file_.get());
+      block_.resize(read);
+      position_ = 0;
+      if (!highBytesSeen_) highBytesSeen_ = !isAscii(block_);
+      if (read == 0) {
+        if (std::ferror(file_.get()) != 0) failed_ = true;
+        bytes = partial_;
+        return !failed_ && !partial_.empty();
+      }
+    }
+    if (lineFeedToSkip_) {
+      lineFeedToSkip_ = false;
+      if (block_[position_] == '\n') ++position_;
+      continue;
+    }
+    const std::size_t end = lineEnd(block_, position_);
+    if (end == block_.size()) {
+      partial_.append(block_, position_, end - position_);
+      position_ = end;
+      continue;
+    }
+    const std::string_view line = std::string_view(block_).substr(position_, end - position_);
+    position_ = end + 1;
+    if (block_[end] == '\r') {
+      if (position_ < block_.size())
+        position_ += block_[position_] == '\n' ? 1 : 0;
+      else
+        lineFeedToSkip_ = true;
+    }
+    if (partial_.empty()) {
+      bytes = line;
+    } else {
+      partial_ += line;
+      bytes = partial_;
+    }
+    return true;
+  }
+}
+
+bool PointFile::restart() {
+  handedOut_ = 0;
+  return rewind();
+}
+
+bool PointFile::next(std::string& line) {
+  if (handedOut_ == size_) return false;
+  std::string_view bytes;
+  if (!nextBytes(bytes)) return false;
+  if (handedOut_ == 0 && byteOrderMark_ && utf8_) bytes.remove_prefix(kByteOrderMark.size());
+  ++handedOut_;
+  line.clear();
+  if (utf8_)
+    line.append(bytes);
+  else
+    appendDecodedWindows1252(line, bytes);
+  return true;
+}
+
+SplitRecord readRecord(std::string_view line, const std::optional<RecordPlan>& plan, std::vector<Field>& scratch) {
+  if (!plan || !holdsRecord(line)) {
+    SplitRecord none;
+    none.complete = true;  // nothing was split, so nothing was left over
+    return none;
+  }
+  return splitRecord(line, *plan, scratch);
+}
+
+}  // namespace brelosta
