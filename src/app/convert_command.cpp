@@ -12,32 +12,50 @@ namespace {
 
 constexpr std::string_view kPleaseWait = "Por favor, espere";
 constexpr std::string_view kConversionDone = "Conversión completa";
+constexpr std::string_view kConversionCancelled = "Conversión cancelada";
+constexpr std::string_view kConversionInterrupted = "Conversión interrumpida: no se escribió el archivo de salida";
+
+std::string_view outcomeText(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::Written:
+      return kConversionDone;
+    case RunOutcome::Cancelled:
+      return kConversionCancelled;
+    case RunOutcome::Interrupted:
+      break;
+  }
+  return kConversionInterrupted;
+}
 
 }  // namespace
 
-void runConversionCommand(App& app, ConversionDirection direction, const std::function<void()>& body) {
+void runConversionCommand(App& app, ConversionDirection direction, const std::function<RunOutcome()>& body) {
   MainWindowState& state = app.state;
   const bool fileMode = state.M_Archivo.checked();
   if (fileMode) {
     state.Progreso.Progreso.visible = true;
     state.Progreso.ProgressBar1.progress = 0.0F;
     state.Progreso.Ok.enabled = false;
+    state.Progreso.Cancelar.enabled = true;
     state.Progreso.espere.text = kPleaseWait;
   }
   const bool rightToLeft = direction == ConversionDirection::RightToLeft;
   if (rightToLeft) app.toolkit.setWaitCursor(true);
+  RunOutcome outcome = RunOutcome::Interrupted;
   try {
-    body();
+    outcome = body();
   } catch (const CommandEnded&) {
     // The refusal was shown where it happened; a silent stop shows nothing.
-  } catch (const DataError&) {
-    showCritical(app, kDataErrorText);
+  } catch (const DataError& error) {
+    showCritical(app, kDataErrorText, error.detail);
   } catch (const std::exception&) {
     showCritical(app, kDataErrorText);
   }
   if (rightToLeft) app.toolkit.setWaitCursor(false);
+  if (!fileMode) return;
   state.Progreso.Ok.enabled = true;
-  state.Progreso.espere.text = kConversionDone;
+  state.Progreso.Cancelar.enabled = false;
+  state.Progreso.espere.text = outcomeText(outcome);
 }
 
 void convert(App& app, ConversionDirection direction) {
@@ -59,6 +77,7 @@ void convert(App& app, ConversionDirection direction) {
       throw;
     }
     run.show(&entry);
+    return RunOutcome::Written;
   });
 }
 

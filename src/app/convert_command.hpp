@@ -12,10 +12,17 @@ namespace brelosta {
 // source panel's file.
 void convert(App& app, ConversionDirection direction);
 
+// How a convert command ended: in file mode, whether the output file was
+// written, or the user cancelled, or the run stopped without writing it.
+enum class RunOutcome { Written, Cancelled, Interrupted };
+
 // The frame every convert command runs in: the progress window (file mode)
 // and the wait cursor (right to left) first; then the body, whose refusals
 // end it quietly and whose run-time failures are reported once as "Error en
-// los Datos"; then the end-of-run steps, on every exit.
-void runConversionCommand(App& app, ConversionDirection direction, const std::function<void()>& body);
+// los Datos" (with their detail as a second line); then the end-of-run
+// steps, on every exit. In file mode the progress window's last label tells
+// the outcome, Ok is enabled and Cancelar disabled; a body that throws
+// interrupted the run.
+void runConversionCommand(App& app, ConversionDirection direction, const std::function<RunOutcome()>& body);
 
 }  // namespace brelosta

@@ -1,9 +1,13 @@
 #include "app/file_run.hpp"
 
 #include <cmath>
+#include <filesystem>
 #include <optional>
+#include <string>
 
 #include "app/convert_command.hpp"
+#include "app/message_places.hpp"
+#include "app/messages.hpp"
 #include "app/point_conversion.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/report_data.hpp"
@@ -15,6 +19,34 @@
 
 namespace brelosta {
 namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kCannotRead = "no se puede leer";
+constexpr std::string_view kCannotWrite = "no se puede escribir";
+
+bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
+// Why the input file cannot be opened.
+std::string inputProblem(const std::string& path) {
+  if (path.empty()) return "No se indicó el archivo de entrada";
+  std::error_code error;
+  const fs::path file(path);
+  if (fs::is_directory(file, error)) return fileProblem(FileRole::Input, path, "es una carpeta");
+  if (!fs::exists(file, error)) return fileProblem(FileRole::Input, path, "no existe");
+  return fileProblem(FileRole::Input, path, kCannotRead);
+}
+
+// Why the output file cannot be written.
+std::string outputProblem(const std::string& path) {
+  if (path.empty()) return "No se indicó el archivo de salida";
+  std::error_code error;
+  const fs::path file = fs::absolute(fs::path(path), error);
+  if (fs::is_directory(file, error)) return fileProblem(FileRole::Output, path, "es una carpeta");
+  if (!fs::is_directory(file.parent_path(), error))
+    return fileProblem(FileRole::Output, path, std::string(kCannotWrite) + ": la carpeta no existe");
+  return fileProblem(FileRole::Output, path, kCannotWrite);
+}
 
 // The progress bar of the run: 100 x record / count, in single precision.
 // The toolkit hears of it when the bar has moved by a whole percent, not for
@@ -57,8 +89,11 @@ class RunOutput {
         path_(run.setup().target.File.text),
         report_(app.state.conencabezado.checked()),
         targetPlan_(recordPlan(run.setup().target.Formato.text, run.setup().targetFamily)) {
-    if (path_.empty()) return;
+    // A target that cannot be written is found before the first record.
+    std::error_code error;
+    if (path_.empty() || fs::is_directory(fs::path(path_), error)) throw DataError{outputProblem(path_)};
     writer_.emplace(path_);
+    if (!writer_->ok()) throw DataError{outputProblem(path_)};
     lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); });
     if (!report_) return;
     const ReportData data = reportData(app.state, run.setup().direction);
@@ -69,7 +104,6 @@ class RunOutput {
 
   // A record the screening passed over: its input slots stand as output.
   void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
-    if (!lines_) return;
     if (!report_) {
       dataLine(id, slots);
       return;
@@ -80,7 +114,6 @@ class RunOutput {
   }
 
   void converted(std::string_view id, const TargetTexts& texts) {
-    if (!lines_) return;
     const int count = slotCount(run_.setup().targetFamily);
     if (!report_) {
       std::array<Field, kMaxSlots> slots{};
@@ -101,7 +134,7 @@ class RunOutput {
   // Writes what waits and puts the file in place of the target. `input` is
   // the input file, read through.
   void finish(PointFile& input) {
-    if (!writer_ || !writer_->ok()) throw DataError{};
+    if (!writer_->ok()) throw DataError{outputProblem(path_)};
     if (report_) {
       scratch_->write(scratchText_);
       scratchText_.clear();
@@ -109,7 +142,7 @@ class RunOutput {
                   [&](OutputSink& sink) { inputRows(input, sink); }, [&](OutputSink& sink) { outputRows(sink); });
     }
     lines_->finish();
-    if (!writer_->commit()) throw DataError{};
+    if (!writer_->commit()) throw DataError{outputProblem(path_)};
   }
 
  private:
@@ -134,12 +167,12 @@ class RunOutput {
   }
 
   void inputRows(PointFile& input, OutputSink& sink) {
-    if (!input.restart()) throw DataError{};
+    if (!input.restart()) throw DataError{inputProblem(run_.setup().source.File.text)};
     const auto plan = recordPlan(run_.setup().source.Formato.text, run_.setup().sourceFamily);
     std::vector<Field> scratch;
     std::string line;
     for (std::size_t number = 1; number <= records_; ++number) {
-      if (!input.next(line)) throw DataError{};
+      if (!input.next(line)) throw DataError{inputProblem(run_.setup().source.File.text)};
       const SplitRecord record = readRecord(line, plan, scratch);
       appendReportRow(sink.text(), inputTable_, number, record.id, record.slots, format_);
       sink.endLine();
@@ -176,7 +209,7 @@ class RunOutput {
       }
       carried.append(bytes);
     });
-    if (!read || number != records_) throw DataError{};
+    if (!read || number != records_) throw DataError{outputProblem(path_)};
   }
 
   App& app_;
@@ -201,38 +234,53 @@ class FileRun {
  public:
   FileRun(App& app, ConversionRun& run) : app_(app), run_(run), setup_(run.setup()) {}
 
-  void execute() {
+  RunOutcome execute() {
     // The progress window is repainted before the file is read.
     app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
-    auto file = PointFile::open(setup_.source.File.text);
-    if (!file || file->overLimit()) throw DataError{};
+    const std::string& path = setup_.source.File.text;
+    auto file = PointFile::open(path);
+    if (!file) throw DataError{inputProblem(path)};
+    if (file->overLimit()) throw DataError{fileProblem(FileRole::Input, path, "tiene más de 999 999 registros")};
     // An empty file has no record to divide the progress by.
-    if (file->size() == 0) throw DataError{};
+    if (file->size() == 0) throw DataError{fileProblem(FileRole::Input, path, "no tiene registros")};
     RunOutput output(app_, run_);
+    bool cancelled = false;
     try {
-      convertRecords(*file, output);
+      cancelled = !convertRecords(*file, output);
     } catch (...) {
       run_.show(shownEntry());
       throw;
     }
     run_.show(shownEntry());
-    if (app_.toolkit.cancelRequested()) throw CommandEnded{};
+    if (cancelled || app_.toolkit.cancelRequested()) return RunOutcome::Cancelled;
     output.finish(*file);
+    return RunOutcome::Written;
   }
 
  private:
-  void convertRecords(PointFile& file, RunOutput& output) {
-    const auto sourcePlan = recordPlan(setup_.source.Formato.text, setup_.sourceFamily);
+  // Converts every record; false when the user cancelled.
+  bool convertRecords(PointFile& file, RunOutput& output) {
+    const std::string& path = setup_.source.File.text;
+    const std::string& layout = setup_.source.Formato.text;
+    const auto sourcePlan = recordPlan(layout, setup_.sourceFamily);
     const NumberFormat format = setup_.format;
     Progress progress(app_, file.size());
     std::vector<Field> scratch;
     for (std::size_t number = 1; number <= file.size(); ++number) {
-      if (app_.toolkit.cancelRequested()) throw CommandEnded{};
+      if (app_.toolkit.cancelRequested()) return false;
       // The entry's texts stay in their line until another record is loaded.
       const std::size_t next = loaded_ == 0 ? 1 : 0;
-      if (!file.next(lines_[next])) throw DataError{};
-      const SplitRecord record = readRecord(lines_[next], sourcePlan, scratch);
-      if (skippedByScreening(record.slots[0], format)) {
+      if (!file.next(lines_[next])) throw DataError{inputProblem(path)};
+      const std::string_view line = lines_[next];
+      const SplitRecord record = readRecord(line, sourcePlan, scratch);
+      bool skipped = false;
+      try {
+        skipped = skippedByScreening(record.slots[0], format);
+      } catch (const DataError&) {
+        throw DataError{recordPlace(path, number) + ", campo " + fileFieldName(setup_.sourceFamily, 0) + ": " +
+                        quotedText(record.slots[0].text)};
+      }
+      if (skipped) {
         output.skipped(record.id, record.slots);
         continue;
       }
@@ -240,12 +288,34 @@ class FileRun {
       loaded_ = next;
       entry_ = record.slots;
       run_.recordNumber = number;
+      if (!sourcePlan) throw DataError{layoutProblem()};
+      // A blank line in the middle of the file stops the run; it is not
+      // read as a point at 0, 0.
+      if (isBlank(line) || !holdsRecord(line))
+        refuse(app_, kEmptyRecordText,
+               recordPlace(path, number) + (isBlank(line) ? ": línea en blanco" : ": " + quotedText(line)));
       // A line with more or fewer fields than its layout is refused here,
       // never read on into the next record.
-      if (!record.complete) throw DataError{};
+      if (!record.complete)
+        throw DataError{recordPlace(path, number) + ": " + fieldCount(scratch.size()) + " y el formato " +
+                        quotedText(layout) + " pide " + std::to_string(sourcePlan->fieldSlots.size())};
       run_.convert(entry_);
       output.converted(record.id, run_.shown());
     }
+    return true;
+  }
+
+  // A layout name the source panel's lists do not hold (from a
+  // configuration or a script): no field can be read.
+  std::string layoutProblem() const {
+    const std::string panel(sideName(setup_.source.side));
+    if (setup_.source.Formato.text.empty()) return "No se eligió el formato de los registros del " + panel;
+    return "El formato " + quotedText(setup_.source.Formato.text) + " no corresponde al sistema " +
+           quotedText(setup_.source.Coord.text) + " del " + panel;
+  }
+
+  static std::string fieldCount(std::size_t count) {
+    return "tiene " + std::to_string(count) + (count == 1 ? " campo" : " campos");
   }
 
   const PointEntry* shownEntry() const { return run_.recordNumber == 0 ? nullptr : &entry_; }
@@ -263,7 +333,7 @@ class FileRun {
 void runFileConversion(App& app, ConversionDirection direction) {
   runConversionCommand(app, direction, [&] {
     ConversionRun run(app, direction);
-    FileRun(app, run).execute();
+    return FileRun(app, run).execute();
   });
 }
 

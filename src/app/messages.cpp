@@ -1,25 +1,36 @@
 #include "app/messages.hpp"
 
-#include <string>
-
 #include "app/reaction_errors.hpp"
 
 namespace brelosta {
 namespace {
 
-void show(App& app, std::string_view text, MessageIcon icon) {
-  app.toolkit.showMessage(MessageRequest{std::string(kMessageTitle), std::string(text), icon,
-                                         MessageButtons::Ok, MessageAnswer::Ok});
+void show(App& app, std::string_view text, std::string_view detail, MessageIcon icon) {
+  app.toolkit.showMessage(
+      MessageRequest{std::string(kMessageTitle), messageText(text, detail), icon, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 }  // namespace
 
-void showWarning(App& app, std::string_view text) { show(app, text, MessageIcon::Warning); }
+std::string messageText(std::string_view text, std::string_view detail) {
+  std::string shown(text);
+  if (!detail.empty()) {
+    shown += '\n';
+    shown += detail;
+  }
+  return shown;
+}
 
-void showCritical(App& app, std::string_view text) { show(app, text, MessageIcon::Critical); }
+void showWarning(App& app, std::string_view text, std::string_view detail) {
+  show(app, text, detail, MessageIcon::Warning);
+}
 
-void refuse(App& app, std::string_view text) {
-  showWarning(app, text);
+void showCritical(App& app, std::string_view text, std::string_view detail) {
+  show(app, text, detail, MessageIcon::Critical);
+}
+
+void refuse(App& app, std::string_view text, std::string_view detail) {
+  showWarning(app, text, detail);
   throw CommandEnded{};
 }
 

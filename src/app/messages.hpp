@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "app/app.hpp"
@@ -9,11 +10,15 @@ namespace brelosta {
 inline constexpr std::string_view kMessageTitle = "Atención";
 inline constexpr std::string_view kDataErrorText = "Error en los Datos";
 
+// A message's text: the program's own first line and, when there is one, a
+// second line that says where and why (the file, record, field and text).
+std::string messageText(std::string_view text, std::string_view detail);
+
 // A refusal of user input: warning icon, OK button.
-void showWarning(App& app, std::string_view text);
+void showWarning(App& app, std::string_view text, std::string_view detail = {});
 // A run-time or catalogue failure: critical (stop) icon, OK button.
-void showCritical(App& app, std::string_view text);
+void showCritical(App& app, std::string_view text, std::string_view detail = {});
 // Shows the refusal and ends the running command.
-[[noreturn]] void refuse(App& app, std::string_view text);
+[[noreturn]] void refuse(App& app, std::string_view text, std::string_view detail = {});
 
 }  // namespace brelosta

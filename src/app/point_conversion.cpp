@@ -1,5 +1,7 @@
 #include "app/point_conversion.hpp"
 
+#include "app/message_places.hpp"
+#include "app/messages.hpp"
 #include "app/reaction_errors.hpp"
 #include "core/picture_format.hpp"
 #include "formats/angle_text.hpp"
@@ -32,8 +34,8 @@ LatLon sourcePosition(ConversionSetup& setup, PointEntry& entry) {
   const RecordFamily family = setup.sourceFamily;
   const EllipsoidShape& ellipsoid = setup.sourceEllipsoid;
   const auto grid = [&] {
-    const double east = strictEntry(entry[secondSlot(family)], format);
-    return GridPoint{east, strictEntry(entry[kFirstEntrySlot], format)};
+    const double east = strictEntry(entry, secondSlot(family), format);
+    return GridPoint{east, strictEntry(entry, kFirstEntrySlot, format)};
   };
   switch (*setup.sourceKind) {
     case CoordinateSystemKind::Geographic:
@@ -150,13 +152,39 @@ ConversionRun::ConversionRun(App& app, ConversionDirection direction) : setup_(a
   shown_.geoidHeight = app.state.H_EGM96.text;
 }
 
+std::string ConversionRun::place(const PointEntry& entry, std::size_t slot) const {
+  const std::string_view text = entry[slot].text;
+  if (recordNumber == 0)
+    return entryBoxName(setup_.sourceFamily, slot, setup_.source.side) + ": " + quotedText(text);
+  const std::string field = recordPlace(setup_.source.File.text, recordNumber) + ", campo " +
+                            fileFieldName(setup_.sourceFamily, slot);
+  return isEmptyEntry(entry[slot]) ? field + " vacío" : field + ": " + quotedText(text);
+}
+
 void ConversionRun::convert(PointEntry& entry) {
+  try {
+    convertPoint(entry);
+  } catch (const EntryError& error) {
+    // A typed point with an empty box ends silently, as it always has.
+    if (error.empty && recordNumber == 0) throw CommandEnded{};
+    if (error.empty) refuse(setup_.app, kEmptyRecordText, place(entry, error.slot));
+    throw DataError{place(entry, error.slot)};
+  } catch (const DataError& error) {
+    // A failure of the arithmetic (or of a parameter box read at the first
+    // record) says at least where the run stopped.
+    if (!error.detail.empty() || recordNumber == 0) throw;
+    throw DataError{recordPlace(setup_.source.File.text, recordNumber)};
+  }
+}
+
+void ConversionRun::convertPoint(PointEntry& entry) {
   ConversionSetup& setup = setup_;
   if (!setup.sourceKind || !setup.targetKind) throw DataError{};
   const NumberFormat format = setup.format;
 
   const double sourceHeight = takeSourceHeight(entry, setup.sourceFamily, format);
-  checkSourceRange(setup.app, entry, setup.sourceFamily, *setup.sourceKind);
+  checkSourceRange(setup.app, entry, setup.sourceFamily, *setup.sourceKind,
+                   [&](std::size_t slot) { return place(entry, slot); });
   const LatLon position = sourcePosition(setup, entry);
   if (!setup.fileMode) setHemisphereCaptions(setup.app.state, position.latitude);
 

@@ -9,6 +9,9 @@
 
 namespace brelosta {
 
+// The first line of the message for a file record without a coordinate.
+inline constexpr std::string_view kEmptyRecordText = "Registro vacío";
+
 // The texts a conversion shows: the target panel's entry boxes in slot order
 // for the target's record family (see SplitRecord), and the geoid height box.
 struct TargetTexts {
@@ -32,9 +35,16 @@ class ConversionRun {
 
   // Converts one point: the checks, refusals and results of a typed point,
   // in the same order. Writes "0" into the entries the panel would fill.
-  // Throws CommandEnded after a refusal or a silent stop and DataError on a
-  // run-time failure.
+  // Throws CommandEnded after a refusal or a silent stop (a typed point
+  // with an empty box) and DataError on a run-time failure. The messages'
+  // second lines name the box and the text typed, or the file record, its
+  // field and the text as read; a file record with an empty coordinate is
+  // refused as "Registro vacío".
   void convert(PointEntry& entry);
+
+  // Where an entry of the point is, and the text it holds: the box
+  // ("Latitud, panel izquierdo: \"95\"") or the record and field.
+  std::string place(const PointEntry& entry, std::size_t slot) const;
 
   // Shows the run in the window: `entry` in the source panel's entry boxes
   // (nothing when no point was reached), then the target texts, the geoid
@@ -49,6 +59,8 @@ class ConversionRun {
   std::size_t recordNumber = 0;
 
  private:
+  void convertPoint(PointEntry& entry);
+
   ConversionSetup setup_;
   TargetTexts shown_;
 };

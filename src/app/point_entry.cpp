@@ -30,21 +30,24 @@ double degreesSign(const Field& degrees, NumberFormat format) {
   return degreesTextSign(degrees.text, format);
 }
 
-// |D| + |M| / 60 + |S| / 3600 with the sign of the degrees.
-double angleFromParts(const Field& degrees, const Field& minutes, const Field& seconds, NumberFormat format) {
-  const double magnitude = std::fabs(strictEntry(degrees, format)) + std::fabs(strictEntry(minutes, format)) / 60.0 +
-                           std::fabs(strictEntry(seconds, format)) / 3600.0;
-  return degreesSign(degrees, format) * magnitude;
+// |D| + |M| / 60 + |S| / 3600 with the sign of the degrees, from the
+// degrees slot and the two after it.
+double angleFromParts(const PointEntry& entry, std::size_t degrees, NumberFormat format) {
+  const double magnitude = std::fabs(strictEntry(entry, degrees, format)) +
+                           std::fabs(strictEntry(entry, degrees + 1, format)) / 60.0 +
+                           std::fabs(strictEntry(entry, degrees + 2, format)) / 3600.0;
+  return degreesSign(entry[degrees], format) * magnitude;
 }
 
 }  // namespace
 
 bool isEmptyEntry(const Field& entry) { return !entry.isNumber() && entry.text.empty(); }
 
-double strictEntry(const Field& entry, NumberFormat format) {
-  if (entry.isNumber()) return entry.number;
-  const auto value = strictValue(entry.text, format);
-  if (!value) throw DataError{};
+double strictEntry(const PointEntry& entry, std::size_t slot, NumberFormat format) {
+  const Field& field = entry[slot];
+  if (field.isNumber()) return field.number;
+  const auto value = strictValue(field.text, format);
+  if (!value) throw EntryError{slot, false};
   return *value;
 }
 
@@ -59,34 +62,37 @@ double degreesTextSign(std::string_view degreesText, NumberFormat format) {
 }
 
 double takeSourceHeight(PointEntry& entry, RecordFamily family, NumberFormat format) {
-  if (isEmptyEntry(entry[kFirstEntrySlot]) || isEmptyEntry(entry[secondSlot(family)])) throw CommandEnded{};
-  Field& height = entry[heightEntrySlot(family)];
-  zeroIfEmpty(height);
-  return strictEntry(height, format);
+  for (const std::size_t slot : {kFirstEntrySlot, secondSlot(family)})
+    if (isEmptyEntry(entry[slot])) throw EntryError{slot, true};
+  const std::size_t height = heightEntrySlot(family);
+  zeroIfEmpty(entry[height]);
+  return strictEntry(entry, height, format);
 }
 
-void checkSourceRange(App& app, const PointEntry& entry, RecordFamily family, CoordinateSystemKind kind) {
+void checkSourceRange(App& app, const PointEntry& entry, RecordFamily family, CoordinateSystemKind kind,
+                      const std::function<std::string(std::size_t slot)>& place) {
   const NumberFormat format = app.state.numberFormat;
-  const double first = lenientEntry(entry[kFirstEntrySlot], format);
-  const double second = lenientEntry(entry[secondSlot(family)], format);
+  const std::size_t second = secondSlot(family);
+  const double firstValue = lenientEntry(entry[kFirstEntrySlot], format);
+  const double secondValue = lenientEntry(entry[second], format);
   if (kind == CoordinateSystemKind::Geographic) {
-    if (!within(first, -kLatitudeLimit, kLatitudeLimit))
-      refuse(app, "La Latitud debe estar entre -88 y 88 grados");
-    if (!within(second, -kLongitudeLimit, kLongitudeLimit))
-      refuse(app, "La Longitud debe estar entre -180 y 180 grados");
+    if (!within(firstValue, -kLatitudeLimit, kLatitudeLimit))
+      refuse(app, "La Latitud debe estar entre -88 y 88 grados", place(kFirstEntrySlot));
+    if (!within(secondValue, -kLongitudeLimit, kLongitudeLimit))
+      refuse(app, "La Longitud debe estar entre -180 y 180 grados", place(second));
   } else if (kind == CoordinateSystemKind::Utm) {
-    if (!within(first, -kUtmNorthLimit, kUtmNorthLimit))
-      refuse(app, "La Coordenada Norte debe estar entre -10.000.000 y 10.000.000 metros");
-    if (!within(second, kUtmEastMinimum, kUtmEastMaximum))
-      refuse(app, "La Coordenada Este debe estar entre 100.000 y 900.000 metros");
+    if (!within(firstValue, -kUtmNorthLimit, kUtmNorthLimit))
+      refuse(app, "La Coordenada Norte debe estar entre -10.000.000 y 10.000.000 metros", place(kFirstEntrySlot));
+    if (!within(secondValue, kUtmEastMinimum, kUtmEastMaximum))
+      refuse(app, "La Coordenada Este debe estar entre 100.000 y 900.000 metros", place(second));
   }
 }
 
 LatLon readGeographicEntry(PointEntry& entry, RecordFamily family, NumberFormat format) {
   for (int k = 0; k < slotCount(family); ++k) zeroIfEmpty(entry[static_cast<std::size_t>(k)]);
-  if (family != RecordFamily::GeographicDms) return {strictEntry(entry[0], format), strictEntry(entry[1], format)};
-  const double latitude = angleFromParts(entry[0], entry[1], entry[2], format);
-  const double longitude = angleFromParts(entry[3], entry[4], entry[5], format);
+  if (family != RecordFamily::GeographicDms) return {strictEntry(entry, 0, format), strictEntry(entry, 1, format)};
+  const double latitude = angleFromParts(entry, 0, format);
+  const double longitude = angleFromParts(entry, 3, format);
   return {latitude, longitude};
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string>
 #include <string_view>
 
 #include "app/app.hpp"
@@ -24,19 +26,30 @@ inline constexpr std::size_t kFirstEntrySlot = 0;
 inline std::size_t secondSlot(RecordFamily family) { return family == RecordFamily::GeographicDms ? 3 : 1; }
 inline std::size_t heightEntrySlot(RecordFamily family) { return static_cast<std::size_t>(heightSlot(family)); }
 
+// An entry the conversion cannot take, by its slot: an empty latitude/north
+// or longitude/east entry, or a text that is not a number. The conversion
+// says which box or field it was.
+struct EntryError {
+  std::size_t slot;
+  bool empty;
+};
+
 bool isEmptyEntry(const Field& entry);
-// The strict value of an entry; a text that is not a number is a data error.
-double strictEntry(const Field& entry, NumberFormat format);
+// The strict value of an entry; a text that is not a number throws
+// EntryError.
+double strictEntry(const PointEntry& entry, std::size_t slot, NumberFormat format);
 double lenientEntry(const Field& entry, NumberFormat format);
 
-// Presence and height of the source point: ends the command silently when
+// Presence and height of the source point: throws EntryError (empty) when
 // the latitude/north or longitude/east entry is empty, writes "0" into an
 // empty height entry, and returns the strict value of the height (metres).
 double takeSourceHeight(PointEntry& entry, RecordFamily family, NumberFormat format);
 
 // Range checks of a geographic or UTM source point, on lenient values with
-// inclusive bounds; a refusal ends the command.
-void checkSourceRange(App& app, const PointEntry& entry, RecordFamily family, CoordinateSystemKind kind);
+// inclusive bounds; a refusal ends the command, with `place(slot)` as the
+// message's second line.
+void checkSourceRange(App& app, const PointEntry& entry, RecordFamily family, CoordinateSystemKind kind,
+                      const std::function<std::string(std::size_t slot)>& place);
 
 // The latitude and longitude of a geographic entry, in signed decimal
 // degrees. Empty entries become "0"; in degree-minute-second entry the sign

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/field_reading.hpp"
+#include "app/message_places.hpp"
 #include "app/messages.hpp"
 #include "core/picture_format.hpp"
 
@@ -13,6 +14,8 @@ constexpr std::string_view kMissingOriginLongitude = "Introduzca la Longitud Ori
 constexpr std::string_view kMissingFirstParallel = "Introduzca el primer paralelo standard";
 constexpr std::string_view kMissingSecondParallel = "Introduzca el segundo paralelo standard";
 constexpr std::string_view kMissingUtmZone = "Introduzca la Zona UTM ó Huso Geográfico";
+constexpr std::string_view kUtmZoneNotWhole = "La Zona UTM debe ser un número entero entre 1 y 60";
+constexpr double kLastUtmZone = 60.0;
 constexpr std::string_view kZonesTooFarApart = "La diferencia entre husos es mayor a 1";
 constexpr std::string_view kTrueScaleAtPole = "La Latitud de escala verdadera debe estar entre -90 y 90 grados";
 constexpr double kPoleLatitude = 90.0;  // degrees
@@ -82,8 +85,14 @@ LambertParameters lambertParameters(App& app, const SystemPanel& panel, PanelRol
 }
 
 TransverseMercatorParameters utmSourceParameters(App& app, const SystemPanel& panel) {
-  const double zone = lenientOf(panel.Zone, app.state.numberFormat);
-  if (zone == 0.0) refuse(app, kMissingUtmZone);
+  const NumberFormat format = app.state.numberFormat;
+  if (lenientOf(panel.Zone, format) == 0.0) refuse(app, kMissingUtmZone);
+  // "19,5" would put the central meridian between two zones, and 61 or -19
+  // a whole turn or a hemisphere away.
+  const auto typed = strictValue(panel.Zone.text, format);
+  if (!typed || *typed != std::floor(*typed) || *typed < 1.0 || *typed > kLastUtmZone)
+    refuse(app, kUtmZoneNotWhole, "Zona, " + std::string(sideName(panel.side)) + ": " + quotedText(panel.Zone.text));
+  const double zone = *typed;
   const bool south = panel.Hemisferio.text == kSouthernHemisphere;
   return {kUtmScaleFactor, 0.0, utmCentralMeridian(zone), kUtmFalseEasting,
           south ? kUtmSouthernFalseNorthing : 0.0};

@@ -22,9 +22,10 @@ TransverseMercatorParameters transverseMercatorParameters(App& app, const System
 MercatorParameters mercatorParameters(App& app, const SystemPanel& panel, PanelRole role);
 LambertParameters lambertParameters(App& app, const SystemPanel& panel, PanelRole role);
 
-// The UTM parameters of a source panel: the zone is the lenient value of the
-// zone box, used as typed (0 is refused); a southern hemisphere caption moves
-// the false northing.
+// The UTM parameters of a source panel: a zone box whose lenient value is 0
+// (empty, zero, not a number) asks for the zone; any other text must be a
+// whole number from 1 to 60. A southern hemisphere caption moves the false
+// northing.
 TransverseMercatorParameters utmSourceParameters(App& app, const SystemPanel& panel);
 
 // The UTM zone of a target panel through one command, read when the first

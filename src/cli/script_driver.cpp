@@ -8,6 +8,7 @@
 #include "app/commands.hpp"
 #include "app/recording_toolkit.hpp"
 #include "app/startup.hpp"
+#include "cli/message_lines.hpp"
 
 namespace brelosta {
 namespace {
@@ -56,7 +57,7 @@ ScriptSession::ScriptSession(std::ostream& out, std::ostream& err, const ScriptO
     : out_(out), err_(err), app_{state_, toolkit_} {
   state_.numberFormat = options.numberFormat;
   toolkit_.onMessage = [this](const MessageRequest& m) {
-    out_ << "message " << iconName(m.icon) << ' ' << m.title << ": " << m.text << '\n';
+    out_ << "message " << iconName(m.icon) << ' ' << m.title << ": " << indentedLines(m.text) << '\n';
   };
   startUp(app_, options.workingFolder);
 }

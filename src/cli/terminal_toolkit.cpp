@@ -1,5 +1,7 @@
 #include "cli/terminal_toolkit.hpp"
 
+#include "cli/message_lines.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <ostream>
@@ -15,7 +17,7 @@ constexpr int kBarWidth = 40;
 MessageAnswer TerminalToolkit::showMessage(const MessageRequest& request) {
   finishProgress();
   ++messageCount_;
-  err_ << request.title << ": " << request.text << '\n';
+  err_ << request.title << ": " << indentedLines(request.text) << '\n';
   return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : request.defaultAnswer;
 }
 

@@ -1,0 +1,70 @@
+#include "app/message_places.hpp"
+
+#include <array>
+#include <filesystem>
+
+namespace brelosta {
+namespace {
+
+constexpr std::array<std::string_view, 3> kAnglePartNames = {"grados", "minutos", "segundos"};
+
+struct SlotName {
+  std::string_view row;
+  std::string_view part;  // empty unless the angle takes three boxes
+};
+
+// `layoutNames` chooses the layouts' short names ("LAT") or the window's
+// long ones ("Latitud").
+SlotName slotName(RecordFamily family, std::size_t slot, bool layoutNames) {
+  const std::string_view latitude = layoutNames ? "LAT" : "Latitud";
+  const std::string_view longitude = layoutNames ? "LON" : "Longitud";
+  const std::string_view height = layoutNames ? "H" : "Altura";
+  switch (family) {
+    case RecordFamily::Grid:
+      return {slot == 0 ? "Norte" : slot == 1 ? "Este" : height, {}};
+    case RecordFamily::GeographicDecimal:
+      return {slot == 0 ? latitude : slot == 1 ? longitude : height, {}};
+    case RecordFamily::GeographicDms:
+      if (slot >= 6) return {height, {}};
+      return {slot < 3 ? latitude : longitude, kAnglePartNames[slot % 3]};
+  }
+  return {height, {}};
+}
+
+std::string joined(SlotName name) {
+  std::string text(name.row);
+  if (!name.part.empty()) {
+    text += " (";
+    text += name.part;
+    text += ')';
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string recordPlace(std::string_view filePath, std::size_t record) {
+  const std::string number = std::to_string(record);
+  const std::string name = std::filesystem::path(std::string(filePath)).filename().string();
+  return "Registro " + number + ", línea " + number + " del archivo " + name;
+}
+
+std::string fileFieldName(RecordFamily family, std::size_t slot) { return joined(slotName(family, slot, true)); }
+
+std::string entryBoxName(RecordFamily family, std::size_t slot, Side side) {
+  return joined(slotName(family, slot, false)) + ", " + std::string(sideName(side));
+}
+
+std::string_view sideName(Side side) { return side == Side::Left ? "panel izquierdo" : "panel derecho"; }
+
+std::string quotedText(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string fileProblem(FileRole role, std::string_view path, std::string_view reason) {
+  std::string text = role == FileRole::Input ? "El archivo de entrada " : "El archivo de salida ";
+  text += path;
+  text += ' ';
+  text += reason;
+  return text;
+}
+
+}  // namespace brelosta

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "app/system_panel.hpp"
+#include "formats/record_layout.hpp"
+
+namespace brelosta {
+
+// The second lines of messages: where a failure happened, in the words of
+// the window and of the record layouts.
+
+// "Registro 5, línea 5 del archivo puntos.txt" (the file's name without its
+// folder; a record is also its line, blank lines included).
+std::string recordPlace(std::string_view filePath, std::size_t record);
+
+// The name of a record slot as the layouts write it: "Norte", "Este",
+// "LAT", "LON", "H"; degrees-minutes-seconds add the part, "LAT (minutos)".
+std::string fileFieldName(RecordFamily family, std::size_t slot);
+
+// An entry box as the window shows it, with its row and side:
+// "Latitud, panel izquierdo", "Longitud (segundos), panel derecho".
+std::string entryBoxName(RecordFamily family, std::size_t slot, Side side);
+
+// "panel izquierdo" or "panel derecho".
+std::string_view sideName(Side side);
+
+// A text as read, in double quotes.
+std::string quotedText(std::string_view text);
+
+// What a file is to the run and what went wrong with it, a whole second line:
+// "El archivo de entrada /datos/puntos.txt no existe".
+enum class FileRole { Input, Output };
+std::string fileProblem(FileRole role, std::string_view path, std::string_view reason);
+
+}  // namespace brelosta
