@@ -74,10 +74,16 @@ class Window {
   void run(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) ASSERT_TRUE(session_->runLine(line, 0)) << line << ": " << err_.str();
   }
-  // The texts of the messages shown so far, in order.
+  // The texts of the messages shown so far, in order, the window's folder
+  // written as "{dir}".
   std::vector<std::string> messages() const {
     std::vector<std::string> texts;
-    for (const auto& m : session_->toolkit().messages) texts.push_back(m.text);
+    const std::string folder = folder_.path().string();
+    for (const auto& m : session_->toolkit().messages) {
+      std::string text = m.text;
+      for (std::size_t at; (at = text.find(folder)) != std::string::npos;) text.replace(at, folder.size(), "{dir}");
+      texts.push_back(text);
+    }
     return texts;
   }
   MainWindowState& state() { return session_->state(); }
@@ -184,13 +190,23 @@ TEST(BadInput, PointFiles) {
   const std::string good =
       "P1,1106908.8542,471071.264,10\r\n\"Se\xF1"
       "al 2\",1107012.5,471102.75,30.2\r\nP3,1105500.25,470980.5,12.5\r\n";
-  const Messages dataError{"Error en los Datos"};
+  const auto dataError = [](const std::string& where) { return Messages{"Error en los Datos\n" + where}; };
   const PointFileRow rows[] = {
-      {Damage::Missing, dataError, false},      {Damage::Empty, dataError, false},
-      {Damage::Binary, dataError, false},       {Damage::HugeLine, dataError, false},
-      {Damage::MillionLines, dataError, false},  // more records than a batch holds
-      {Damage::LfOnly, {}, true},               {Damage::Utf8, {}, true},
-      {Damage::Truncated, dataError, false},    // the last line lost a field
+      {Damage::Missing, dataError("El archivo de entrada {dir}/puntos.txt no existe"), false},
+      {Damage::Empty, dataError("El archivo de entrada {dir}/puntos.txt no tiene registros"), false},
+      {Damage::Binary,
+       dataError("Registro 1, línea 1 del archivo puntos.txt, campo Norte: \"Qv\u203a\u00c0\u00e5\""), false},
+      {Damage::HugeLine,
+       dataError("Registro 4, línea 4 del archivo puntos.txt: tiene 1 campo y el formato \"Id Norte Este H\" pide 4"),
+       false},
+      // more records than a batch holds
+      {Damage::MillionLines, dataError("El archivo de entrada {dir}/puntos.txt tiene más de 999 999 registros"), false},
+      {Damage::LfOnly, {}, true},
+      {Damage::Utf8, {}, true},
+      // the last line lost a field
+      {Damage::Truncated,
+       dataError("Registro 3, línea 3 del archivo puntos.txt: tiene 3 campos y el formato \"Id Norte Este H\" pide 4"),
+       false},
   };
   for (const PointFileRow& row : rows) {
     SCOPED_TRACE(damageName(row.damage));
@@ -264,27 +280,44 @@ struct TypedRow {
 
 TEST(BadInput, TypedNumbersAndParameters) {
   const Messages dataError{"Error en los Datos"};
-  const Messages latitude{"La Latitud debe estar entre -88 y 88 grados"};
+  const auto typed = [](const std::string& first, const std::string& box, const std::string& text) {
+    return Messages{first + "\n" + box + ", panel izquierdo: \"" + text + "\""};
+  };
+  const auto latitude = [&](const std::string& text) {
+    return typed("La Latitud debe estar entre -88 y 88 grados", "Latitud", text);
+  };
+  const auto notANumber = [&](const std::string& box, const std::string& text) {
+    return typed("Error en los Datos", box, text);
+  };
+  const auto zone = [&](const std::string& text) {
+    return typed("La Zona UTM debe ser un número entero entre 1 y 60", "Zona", text);
+  };
   const std::string decimal = "select Units_L Grados Decimales";
   const std::string toDecimal = "select Units_R Grados Decimales";
   const TypedRow rows[] = {
-      {"point", {decimal, toDecimal, "set LAT_D_L 1e999", "set LON_D_L -66", "click Command1"}, latitude, nullptr},
+      {"point", {decimal, toDecimal, "set LAT_D_L 1e999", "set LON_D_L -66", "click Command1"}, latitude("1e999"),
+       nullptr},
       {"point", {decimal, toDecimal, "set LAT_D_L 10", "set LON_D_L -66", "set ALT_M_L 1e999", "click Command1"},
-       dataError, nullptr},
+       notANumber("Altura", "1e999"), nullptr},
       {"point", {decimal, toDecimal, "set LAT_D_L -0", "set LON_D_L -66", "click Command1"}, {}, "0.000000000"},
-      {"point", {decimal, toDecimal, "set LAT_D_L nan", "set LON_D_L -66", "click Command1"}, dataError, nullptr},
-      {"point", {decimal, toDecimal, "set LAT_D_L inf", "set LON_D_L -66", "click Command1"}, dataError, nullptr},
-      {"point", {decimal, toDecimal, "set LAT_D_L 1,5", "set LON_D_L -66", "click Command1"}, dataError, nullptr},
-      {"comma", {decimal, toDecimal, "set LAT_D_L 1.5", "set LON_D_L -66", "click Command1"}, dataError, nullptr},
+      {"point", {decimal, toDecimal, "set LAT_D_L nan", "set LON_D_L -66", "click Command1"},
+       notANumber("Latitud", "nan"), nullptr},
+      {"point", {decimal, toDecimal, "set LAT_D_L inf", "set LON_D_L -66", "click Command1"},
+       notANumber("Latitud", "inf"), nullptr},
+      {"point", {decimal, toDecimal, "set LAT_D_L 1,5", "set LON_D_L -66", "click Command1"},
+       notANumber("Latitud", "1,5"), nullptr},
+      {"comma", {decimal, toDecimal, "set LAT_D_L 1.5", "set LON_D_L -66", "click Command1"},
+       notANumber("Latitud", "1.5"), nullptr},
       {"comma", {decimal, toDecimal, "set LAT_D_L 1,5", "set LON_D_L -66", "click Command1"}, {}, "1,500000000"},
       {"point", {decimal, toDecimal, "set LAT_D_L 10", "set LON_D_L -66", "set ALT_M_L 1,00,0", "click Command1"},
-       dataError, nullptr},
+       notANumber("Altura", "1,00,0"), nullptr},
       {"point", {decimal, toDecimal, "set LAT_D_L 10", "set LON_D_L -66", "set ALT_M_L 1,000", "click Command1"},
        {}, "10.000000000"},
       // Latitudes at the edge of the accepted range, and just past it.
       {"point", {decimal, toDecimal, "set LAT_D_L 88", "set LON_D_L -66", "click Command1"}, {}, "88.000000000"},
       {"point", {decimal, toDecimal, "set LAT_D_L -88", "set LON_D_L -66", "click Command1"}, {}, "-88.000000000"},
-      {"point", {decimal, toDecimal, "set LAT_D_L 88.0001", "set LON_D_L -66", "click Command1"}, latitude, nullptr},
+      {"point", {decimal, toDecimal, "set LAT_D_L 88.0001", "set LON_D_L -66", "click Command1"},
+       latitude("88.0001"), nullptr},
       // Parallels symmetric about the equator: a cone constant of 0.
       {"point",
        {decimal, "select Coord_R Conica de Lambert", "set Zone_R 10", "set Para_2_R -10", "set Lon_origen_R -66",
@@ -295,14 +328,15 @@ TEST(BadInput, TypedNumbersAndParameters) {
        {decimal, "select Coord_R Mercator", "set Zone_R 90", "set Lon_origen_R -66", "set LAT_D_L 10",
         "set LON_D_L -66", "click Command1"},
        {"La Latitud de escala verdadera debe estar entre -90 y 90 grados"}, nullptr},
-      // UTM zones 0 and 61 of a typed point.
+      // UTM zones 0 and 61 of a typed point: 61 would be zone 1 one turn
+      // further east.
       {"point",
        {"select Coord_L UTM", "set Zone_L 0", "set LAT_D_L 1100000", "set LON_D_L 500000", "click Command1"},
        {"Introduzca la Zona UTM ó Huso Geográfico"}, nullptr},
       {"point",
        {toDecimal, "select Coord_L UTM", "set Zone_L 61", "set LAT_D_L 1100000", "set LON_D_L 500000",
         "click Command1"},
-       {}, "9.951046248"},  // zone 61 is zone 1 one turn further east (PROJ: 9.951046248)
+       zone("61"), nullptr},
       {"point",
        {decimal, "select Coord_R UTM", "value Fijar_R 0", "set Zone_R 61", "set LAT_D_L 10", "set LON_D_L -66",
         "click Command1"},
@@ -335,18 +369,20 @@ TEST(BadInput, OutputPaths) {
   {
     Window window(prepare);  // a folder
     runTo(window, window.path("carpeta").string());
-    EXPECT_EQ(window.messages(), Messages{"Error en los Datos"});
+    EXPECT_EQ(window.messages(), Messages{"Error en los Datos\nEl archivo de salida {dir}/carpeta es una carpeta"});
     EXPECT_TRUE(fs::is_directory(window.path("carpeta")));
   }
   {
     Window window(prepare);  // a place nobody may write, not even the administrator
     runTo(window, "/proc/brelosta-salida.txt");
-    EXPECT_EQ(window.messages(), Messages{"Error en los Datos"});
+    EXPECT_EQ(window.messages(),
+              Messages{"Error en los Datos\nEl archivo de salida /proc/brelosta-salida.txt no se puede escribir"});
   }
   {
     Window window(prepare);  // a folder that does not exist
     runTo(window, window.path("no-existe/salida.txt").string());
-    EXPECT_EQ(window.messages(), Messages{"Error en los Datos"});
+    EXPECT_EQ(window.messages(), Messages{"Error en los Datos\nEl archivo de salida {dir}/no-existe/salida.txt no se "
+                                          "puede escribir: la carpeta no existe"});
     EXPECT_FALSE(fs::exists(window.path("no-existe")));
   }
   {

@@ -171,12 +171,16 @@ TEST_F(CliConvertTest, ARunThatEndsEarlyWritesNothing) {
   CliRun result = convert(kSource / "tests" / "data" / "puntos_norte_fuera.txt", out);
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.err,
-            "Atención: La Coordenada Norte debe estar entre -10.000.000 y 10.000.000 metros\n" + kNotWritten);
+            "Atención: La Coordenada Norte debe estar entre -10.000.000 y 10.000.000 metros\n"
+            "  Registro 3, línea 3 del archivo puntos_norte_fuera.txt, campo Norte: \"10000001\"\n" +
+                kNotWritten);
   EXPECT_EQ(readFileBytes(out), "old\r\n");
 
-  result = convert(kSource / "tests" / "data" / "puntos_linea_vacia.txt", out);  // a silent end
+  result = convert(kSource / "tests" / "data" / "puntos_linea_vacia.txt", out);
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, kNotWritten);
+  EXPECT_EQ(result.err,
+            "Atención: Registro vacío\n  Registro 2, línea 2 del archivo puntos_linea_vacia.txt: línea en blanco\n" +
+                kNotWritten);
   EXPECT_EQ(readFileBytes(out), "old\r\n");
 }
 
@@ -194,12 +198,12 @@ TEST(TerminalToolkit, DrawsAProgressBarAndShowsMessagesOnTheErrorStream) {
   TerminalToolkit terminal(err, true);
   terminal.progressChanged(50.0F);
   terminal.progressChanged(100.0F);
-  EXPECT_EQ(terminal.showMessage(MessageRequest{"Atención", "Error en los Datos", MessageIcon::Critical,
-                                                MessageButtons::Ok, MessageAnswer::Ok}),
+  EXPECT_EQ(terminal.showMessage(MessageRequest{"Atención", "Error en los Datos\nRegistro 2, línea 2",
+                                                MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok}),
             MessageAnswer::Ok);
   EXPECT_EQ(terminal.messageCount(), 1);
   EXPECT_EQ(err.str(), "\r[" + std::string(20, '#') + std::string(20, '.') + "]  50 %" + "\r[" +
-                           std::string(40, '#') + "] 100 %\nAtención: Error en los Datos\n");
+                           std::string(40, '#') + "] 100 %\nAtención: Error en los Datos\n  Registro 2, línea 2\n");
 
   std::ostringstream quiet;
   TerminalToolkit script(quiet, false);  // not a terminal: no bar

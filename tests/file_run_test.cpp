@@ -82,6 +82,7 @@ TEST_F(FileRunTest, ReportsProgressWhenTheBarMovesByAWholePercent) {
   EXPECT_EQ(state.Progreso.ProgressBar1.progress, 100.0F);
   EXPECT_EQ(state.Progreso.espere.text, "Conversión completa");
   EXPECT_TRUE(state.Progreso.Ok.enabled);
+  EXPECT_FALSE(state.Progreso.Cancelar.enabled);
   EXPECT_TRUE(state.Progreso.Progreso.visible);
   EXPECT_TRUE(toolkit.messages.empty());
 
@@ -108,8 +109,9 @@ TEST_F(FileRunTest, ACancelledRunEndsWithoutOutputAndLeavesTheOldOne) {
     convert(app, ConversionDirection::LeftToRight);
     EXPECT_EQ(readFileBytes(folder_ / "out.txt"), "old\r\n") << answers;
     EXPECT_TRUE(toolkit.messages.empty());
-    EXPECT_EQ(state.Progreso.espere.text, "Conversión completa");
+    EXPECT_EQ(state.Progreso.espere.text, "Conversión cancelada");
     EXPECT_TRUE(state.Progreso.Ok.enabled);
+    EXPECT_FALSE(state.Progreso.Cancelar.enabled);
     EXPECT_EQ(folderContents(), (std::vector<std::string>{"in.txt", "out.txt"}));
   }
 }
@@ -142,8 +144,10 @@ TEST_F(FileRunTest, TheOutputIsWrittenWholeOrNotAtAll) {
   state.File_R.text = (folder_ / "out.txt").string();
   convert(app, ConversionDirection::LeftToRight);
   ASSERT_EQ(toolkit.messages.size(), 1u);
-  EXPECT_EQ(toolkit.messages[0].text, "Error en los Datos");
+  EXPECT_EQ(toolkit.messages[0].text,
+            "Error en los Datos\nRegistro 5, línea 5 del archivo bad.txt, campo LAT: \"not a number\"");
   EXPECT_EQ(toolkit.messages[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(state.Progreso.espere.text, "Conversión interrumpida: no se escribió el archivo de salida");
   EXPECT_EQ(readFileBytes(folder_ / "out.txt"), "old\r\n");
   EXPECT_EQ(folderContents(), (std::vector<std::string>{"bad.txt", "out.txt"}));  // no partial file beside it
 
@@ -188,7 +192,9 @@ TEST_F(FileRunTest, AFileOfMoreThan999999RecordsIsADataError) {
   state.File_R.text = (folder_ / "out.txt").string();
   convert(app, ConversionDirection::LeftToRight);
   ASSERT_EQ(toolkit.messages.size(), 1u);
-  EXPECT_EQ(toolkit.messages[0].text, "Error en los Datos");
+  EXPECT_EQ(toolkit.messages[0].text,
+            "Error en los Datos\nEl archivo de entrada " + (folder_ / "big.txt").string() +
+                " tiene más de 999 999 registros");
   EXPECT_FALSE(fs::exists(folder_ / "out.txt"));
   EXPECT_EQ(state.Progreso.ProgressBar1.progress, 0.0F);  // stopped before the first record
 }

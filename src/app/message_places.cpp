@@ -6,6 +6,9 @@
 namespace brelosta {
 namespace {
 
+// A text as read is cut after this many characters (a binary file's line).
+constexpr std::size_t kLongestQuotedText = 40;
+
 constexpr std::array<std::string_view, 3> kAnglePartNames = {"grados", "minutos", "segundos"};
 
 struct SlotName {
@@ -57,7 +60,21 @@ std::string entryBoxName(RecordFamily family, std::size_t slot, Side side) {
 
 std::string_view sideName(Side side) { return side == Side::Left ? "panel izquierdo" : "panel derecho"; }
 
-std::string quotedText(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quotedText(std::string_view text) {
+  std::string shown = "\"";
+  std::size_t characters = 0;
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    const auto byte = static_cast<unsigned char>(text[k]);
+    const bool continuation = (byte & 0xC0) == 0x80;
+    if (!continuation && ++characters > kLongestQuotedText) {
+      shown += "…";
+      break;
+    }
+    // A control character would break the message's line.
+    shown += byte < 0x20 || byte == 0x7F ? '?' : text[k];
+  }
+  return shown + "\"";
+}
 
 std::string fileProblem(FileRole role, std::string_view path, std::string_view reason) {
   std::string text = role == FileRole::Input ? "El archivo de entrada " : "El archivo de salida ";

@@ -27,7 +27,8 @@ std::string entryBoxName(RecordFamily family, std::size_t slot, Side side);
 // "panel izquierdo" or "panel derecho".
 std::string_view sideName(Side side);
 
-// A text as read, in double quotes.
+// A text as read, in double quotes: control characters shown as "?", a
+// text of more than 40 characters cut and ended with "…".
 std::string quotedText(std::string_view text);
 
 // What a file is to the run and what went wrong with it, a whole second line:
