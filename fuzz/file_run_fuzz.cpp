@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 #include "app/commands.hpp"
 #include "app/convert_command.hpp"
@@ -60,10 +61,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (leftToRight ? state.File_R : state.File_L).text = output.string();
   convert(app, leftToRight ? ConversionDirection::LeftToRight : ConversionDirection::RightToLeft);
 
-  if (state.Progreso.espere.text != "Conversión completa" || !state.Progreso.Ok.enabled) std::abort();
+  // The progress window's last state tells the outcome: complete exactly
+  // when the output file was written.
+  if (!state.Progreso.Ok.enabled || state.Progreso.Cancelar.enabled) std::abort();
+  const bool written = fs::exists(output);
+  const std::string_view outcome =
+      written ? "Conversión completa" : "Conversión interrumpida: no se escribió el archivo de salida";
+  if (state.Progreso.espere.text != outcome) std::abort();
   for (const auto& message : toolkit.messages)
     if (message.title != "Atención") std::abort();
-  if (!fs::exists(output)) return 0;
+  if (!written) return 0;
   if (!toolkit.messages.empty()) std::abort();  // output written after a message
   if (state.sinencabezado.checked()) {
     const auto written = readTextFile(output);

@@ -170,6 +170,21 @@ class RandomSession {
     if (fileRun && messages.size() > messagesBefore) {
       EXPECT_FALSE(fs::exists(output())) << "a run that ended with a message left an output file";
     }
+    if (fileRun) {
+      // The progress window's last label tells the outcome.
+      const bool complete = s.Progreso.espere.text == "Conversión completa";
+      if (messages.size() > messagesBefore) {
+        EXPECT_FALSE(complete) << "a failed run reported as complete";
+      }
+      if (fs::exists(output())) {
+        EXPECT_TRUE(complete) << s.Progreso.espere.text;
+      }
+      if (!complete) {
+        EXPECT_EQ(s.Progreso.espere.text, "Conversión interrumpida: no se escribió el archivo de salida");
+      }
+      EXPECT_TRUE(s.Progreso.Ok.enabled);
+      EXPECT_FALSE(s.Progreso.Cancelar.enabled);
+    }
   }
 
   std::mt19937_64 random_;
