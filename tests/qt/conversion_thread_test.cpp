@@ -76,6 +76,7 @@ TEST_F(FileRunTest, FileConversionRunsThroughTheWindow) {
   EXPECT_EQ(widget<QLabel>("Progreso.espere")->text(), QStringLiteral("Conversión completa"));
   EXPECT_EQ(widget<QProgressBar>("Progreso.ProgressBar1")->value(), 100);
   EXPECT_TRUE(widget<QPushButton>("Progreso.Ok")->isEnabled());
+  EXPECT_FALSE(widget<QPushButton>("Progreso.Cancelar")->isEnabled()) << "nothing left to cancel";
   EXPECT_TRUE(program->mainWindow().centralWidget()->isEnabled());
   expectWidgetsShowState();
   QFile written(output);
@@ -105,6 +106,8 @@ TEST_F(FileRunTest, CancellingAMillionRecordRunStopsAtOnceAndWritesNothing) {
   auto* bar = widget<QProgressBar>("Progreso.ProgressBar1");
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar->value() >= 5; }, 60000));
   EXPECT_FALSE(program->mainWindow().centralWidget()->isEnabled());
+  EXPECT_TRUE(widget<QPushButton>("Progreso.Cancelar")->isEnabled());
+  EXPECT_FALSE(widget<QPushButton>("Progreso.Ok")->isEnabled());
   const int ticksBefore = ticks;
   QTest::qWait(200);
   EXPECT_GT(ticks - ticksBefore, 5) << "the window kept answering during the run";
@@ -114,7 +117,10 @@ TEST_F(FileRunTest, CancellingAMillionRecordRunStopsAtOnceAndWritesNothing) {
   ASSERT_TRUE(waitForEnd(*program));
   EXPECT_LT(std::chrono::steady_clock::now() - clicked, 500ms);
   EXPECT_LT(bar->value(), 100);
-  EXPECT_EQ(widget<QLabel>("Progreso.espere")->text(), QStringLiteral("Conversión completa"));
+  // The last state says the run was cancelled, never that it completed.
+  EXPECT_EQ(widget<QLabel>("Progreso.espere")->text(), QStringLiteral("Conversión cancelada"));
+  EXPECT_TRUE(widget<QPushButton>("Progreso.Ok")->isEnabled());
+  EXPECT_FALSE(widget<QPushButton>("Progreso.Cancelar")->isEnabled());
   QFile kept(output);
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_EQ(kept.readAll(), QByteArray("anterior\r\n"));

@@ -113,9 +113,13 @@ TEST_P(BadEntryTest, IsReportedInAMessageBoxAndConvertsNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, BadEntryTest,
+    // The box's first line is the program's own message, the second names the
+    // box and the text typed.
     ::testing::Values(BadEntry{"LatitudeOutOfRange", "95", QMessageBox::Warning,
-                               "La Latitud debe estar entre -88 y 88 grados"},
-                      BadEntry{"NotANumber", "1O", QMessageBox::Critical, "Error en los Datos"}),
+                               "La Latitud debe estar entre -88 y 88 grados\n"
+                               "Latitud (grados), panel izquierdo: \"95\""},
+                      BadEntry{"NotANumber", "1O", QMessageBox::Critical,
+                               "Error en los Datos\nLatitud (grados), panel izquierdo: \"1O\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
