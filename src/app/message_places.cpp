@@ -52,6 +52,12 @@ std::string recordPlace(std::string_view filePath, std::size_t record) {
   return "Registro " + number + ", línea " + number + " del archivo " + name;
 }
 
+std::string stoppedAt(std::string_view filePath, std::size_t record) {
+  std::string place = recordPlace(filePath, record);
+  place[0] = 'r';
+  return "La conversión se detuvo en el " + place;
+}
+
 std::string fileFieldName(RecordFamily family, std::size_t slot) { return joined(slotName(family, slot, true)); }
 
 std::string entryBoxName(RecordFamily family, std::size_t slot, Side side) {

@@ -16,6 +16,11 @@ namespace brelosta {
 // folder; a record is also its line, blank lines included).
 std::string recordPlace(std::string_view filePath, std::size_t record);
 
+// "La conversión se detuvo en el registro 5, línea 5 del archivo
+// puntos.txt": a failure that is not the record's own (the arithmetic, a
+// parameter box) says where the run stopped.
+std::string stoppedAt(std::string_view filePath, std::size_t record);
+
 // The name of a record slot as the layouts write it: "Norte", "Este",
 // "LAT", "LON", "H"; degrees-minutes-seconds add the part, "LAT (minutos)".
 std::string fileFieldName(RecordFamily family, std::size_t slot);

@@ -173,7 +173,7 @@ void ConversionRun::convert(PointEntry& entry) {
     // A failure of the arithmetic (or of a parameter box read at the first
     // record) says at least where the run stopped.
     if (!error.detail.empty() || recordNumber == 0) throw;
-    throw DataError{recordPlace(setup_.source.File.text, recordNumber)};
+    throw DataError{stoppedAt(setup_.source.File.text, recordNumber)};
   }
 }
 
