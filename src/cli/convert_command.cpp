@@ -49,12 +49,15 @@ Opciones:
   --help                   muestra esta ayuda
 
 Los mensajes que la ventana mostraría se escriben en la salida de errores
-como "Atención: TEXTO". En una terminal, una barra muestra el avance.
+como "Atención: TEXTO"; la segunda línea del mensaje (dónde y por qué: el
+archivo y el motivo, o el registro, su línea, el campo y el texto leído)
+sigue debajo, con dos espacios delante. En una terminal, una barra muestra
+el avance.
 
 Código de salida:
   0  el archivo de salida se escribió
-  1  la conversión terminó sin escribirlo (con un mensaje, o en silencio por
-     un registro vacío); se avisa "no se escribió el archivo de salida"
+  1  la conversión terminó sin escribirlo, tras un mensaje; se avisa "no se
+     escribió el archivo de salida"
   2  la línea de órdenes es incorrecta
 )";
 

@@ -52,7 +52,8 @@ Acciones:
 
 Los controles de las otras ventanas llevan el nombre de su ventana:
 Progreso.ProgressBar1, Preview.List1, About.Command1. Cada mensaje que el
-programa muestra se escribe como "message ICONO TÍTULO: TEXTO".
+programa muestra se escribe como "message ICONO TÍTULO: TEXTO"; su segunda
+línea (dónde y por qué) sigue debajo, con dos espacios delante.
 
 Opciones:
   --workdir CARPETA        carpeta de trabajo (por omisión, la actual)

@@ -29,8 +29,8 @@ void trapFailures(App& app, const std::function<void()>& reaction) {
   try {
     reaction();
   } catch (const CommandEnded&) {
-  } catch (const DataError&) {
-    showCritical(app, kDataErrorText);
+  } catch (const DataError& error) {
+    showCritical(app, kDataErrorText, error.detail);
   } catch (const std::exception&) {
     showCritical(app, kDataErrorText);
   }
