@@ -56,8 +56,8 @@ el avance.
 
 Código de salida:
   0  el archivo de salida se escribió
-  1  la conversión terminó sin escribirlo, tras un mensaje; se avisa "no se
-     escribió el archivo de salida"
+  1  la conversión terminó sin escribirlo, tras un mensaje; se avisa
+     "no se escribió el archivo de salida"
   2  la línea de órdenes es incorrecta
 )";
 
