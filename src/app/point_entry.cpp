@@ -31,12 +31,13 @@ double degreesSign(const Field& degrees, NumberFormat format) {
 }
 
 // |D| + |M| / 60 + |S| / 3600 with the sign of the degrees, from the
-// degrees slot and the two after it.
+// degrees slot and the two after it, read in that order (the first text
+// that is not a number is the one reported).
 double angleFromParts(const PointEntry& entry, std::size_t degrees, NumberFormat format) {
-  const double magnitude = std::fabs(strictEntry(entry, degrees, format)) +
-                           std::fabs(strictEntry(entry, degrees + 1, format)) / 60.0 +
-                           std::fabs(strictEntry(entry, degrees + 2, format)) / 3600.0;
-  return degreesSign(entry[degrees], format) * magnitude;
+  const double d = std::fabs(strictEntry(entry, degrees, format));
+  const double m = std::fabs(strictEntry(entry, degrees + 1, format));
+  const double s = std::fabs(strictEntry(entry, degrees + 2, format));
+  return degreesSign(entry[degrees], format) * (d + m / 60.0 + s / 3600.0);
 }
 
 }  // namespace
