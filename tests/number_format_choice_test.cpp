@@ -24,8 +24,10 @@ TEST(NumberFormatChoice, EachSourceOverridesTheOneBefore) {
   };
   for (const auto& c : cases) {
     const auto chosen = chooseNumberFormat(c.system, c.variable, c.option);
-    ASSERT_TRUE(std::holds_alternative<NumberFormat>(chosen)) << c.variable.value_or("-") << c.option.value_or("-");
-    EXPECT_EQ(std::get<NumberFormat>(chosen), c.expected) << c.variable.value_or("-") << c.option.value_or("-");
+    ASSERT_TRUE(std::holds_alternative<NumberFormat>(chosen))
+        << c.variable.value_or("-") << c.option.value_or("-");
+    EXPECT_EQ(std::get<NumberFormat>(chosen), c.expected)
+        << c.variable.value_or("-") << c.option.value_or("-");
   }
 }
 

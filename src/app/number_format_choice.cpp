@@ -32,7 +32,8 @@ std::variant<NumberFormat, std::string> chooseNumberFormat(NumberFormat system,
 std::variant<NumberFormat, std::string> userNumberFormat(std::optional<std::string_view> option) {
   const char* variable = std::getenv(kNumberFormatVariable);
   return chooseNumberFormat(platform::systemNumberFormat(),
-                            variable != nullptr ? std::optional<std::string_view>(variable) : std::nullopt, option);
+                            variable != nullptr ? std::optional<std::string_view>(variable) : std::nullopt,
+                            option);
 }
 
 }  // namespace brelosta

@@ -123,7 +123,8 @@ int main(int argc, char** argv) {
   }
   const std::vector<std::string_view> rest(args.begin() + 1, args.end());
   if (args[0] == "script") return scriptCommand(rest);
-  if (args[0] == "convert") return brelosta::convertCommand(rest, std::cout, std::cerr, brelosta::platform::standardErrorIsTerminal());
+  if (args[0] == "convert")
+    return brelosta::convertCommand(rest, std::cout, std::cerr, brelosta::platform::standardErrorIsTerminal());
   std::cerr << "orden desconocida: " << args[0] << "\n" << kUsage;
   return 2;
 }

@@ -36,8 +36,8 @@ std::wstring quoted(const std::wstring& argument) {
 
 HANDLE createOutput(const std::filesystem::path& path) {
   SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  return ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited, CREATE_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+  return ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 // This process's environment block with the variables of `environment`
@@ -77,9 +77,9 @@ int runProgram(const std::filesystem::path& program, const std::vector<std::stri
   startup.hStdError = errFile;
   PROCESS_INFORMATION process{};
   std::wstring variables = environmentBlock(environment);
-  const bool started = ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                                        CREATE_UNICODE_ENVIRONMENT, variables.data(), nullptr, &startup,
-                                        &process) != 0;
+  const bool started =
+      ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                       CREATE_UNICODE_ENVIRONMENT, variables.data(), nullptr, &startup, &process) != 0;
   ::CloseHandle(outFile);
   ::CloseHandle(errFile);
   if (!started) return -1;
