@@ -7,13 +7,12 @@
 # every file left in the working folder. Needs build/ and build-windows/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/setup.sh
+brelosta_wine
 root="$PWD"
 linux="$root/build/src/cli/brelosta-cli"
 windows="$root/build-windows/src/cli/brelosta-cli.exe"
 
-export WINEPREFIX="$root/build-windows/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
 # Neither build may take the decimal mark from this machine's settings.
 unset BRELOSTA_NUMBER_FORMAT
 
