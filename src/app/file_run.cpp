@@ -7,6 +7,7 @@
 #include "app/point_conversion.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/report_data.hpp"
+#include "core/path_text.hpp"
 #include "core/text_file.hpp"
 #include "formats/data_file.hpp"
 #include "formats/point_file.hpp"
@@ -54,7 +55,7 @@ class RunOutput {
       : app_(app),
         run_(run),
         format_(app.state.numberFormat),
-        path_(run.setup().target.File.text),
+        path_(pathFromUtf8(run.setup().target.File.text)),
         report_(app.state.conencabezado.checked()),
         targetPlan_(recordPlan(run.setup().target.Formato.text, run.setup().targetFamily)) {
     if (path_.empty()) return;
@@ -182,7 +183,7 @@ class RunOutput {
   App& app_;
   ConversionRun& run_;
   NumberFormat format_;
-  std::string path_;
+  std::filesystem::path path_;
   bool report_;
   std::optional<RecordPlan> targetPlan_;
   std::optional<AtomicFileWriter> writer_;
@@ -204,7 +205,7 @@ class FileRun {
   void execute() {
     // The progress window is repainted before the file is read.
     app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
-    auto file = PointFile::open(setup_.source.File.text);
+    auto file = PointFile::open(pathFromUtf8(setup_.source.File.text));
     if (!file || file->overLimit()) throw DataError{};
     // An empty file has no record to divide the progress by.
     if (file->size() == 0) throw DataError{};
