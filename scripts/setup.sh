@@ -12,8 +12,13 @@ BRELOSTA_PACKAGES=(
 )
 
 brelosta_install_packages() {
+  brelosta_install "${BRELOSTA_PACKAGES[@]}"
+}
+
+# brelosta_install PACKAGE...: installs those of the packages that are missing.
+brelosta_install() {
   local missing=() package
-  for package in "${BRELOSTA_PACKAGES[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
   ((${#missing[@]} == 0)) && return 0
@@ -21,7 +26,7 @@ brelosta_install_packages() {
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
   echo "Instalando paquetes de Debian: ${missing[*]}"
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 }
 
 # brelosta_build DIR [CMAKE OPTIONS...]
