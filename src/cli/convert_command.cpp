@@ -9,7 +9,7 @@
 
 #include "app/commands.hpp"
 #include "app/configuration.hpp"
-#include "app/startup.hpp"
+#include "app/working_folder.hpp"
 #include "cli/terminal_toolkit.hpp"
 
 namespace brelosta {
@@ -42,7 +42,9 @@ Opciones:
                            ("Con Encabezado"); sin esta opción, solo los
                            registros separados por comas ("Sin Encabezado")
   --workdir CARPETA        carpeta con datum.txt y elipsoide.txt (por
-                           omisión, la actual)
+                           omisión, la actual si tiene datum.txt; si no,
+                           Brelosta en la carpeta de documentos, que se
+                           crea con los catálogos y los ejemplos)
   --number-format point    números de la pantalla con punto decimal (por
                            omisión)
   --number-format comma    con coma decimal y punto de miles
@@ -64,7 +66,7 @@ struct ConvertOptions {
   std::filesystem::path configuration;
   std::filesystem::path input;
   std::filesystem::path output;
-  std::filesystem::path workingFolder;
+  std::optional<std::filesystem::path> workingFolder;
   bool reverse = false;
   bool report = false;
   NumberFormat numberFormat = NumberFormat::point();
@@ -74,7 +76,6 @@ struct ConvertOptions {
 // be run.
 std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& args, std::ostream& err) {
   ConvertOptions options;
-  options.workingFolder = std::filesystem::current_path();
   const auto bad = [&](const std::string& why) {
     err << why << "\nUse «brelosta-cli convert --help» para ver las opciones.\n";
     return std::nullopt;
@@ -150,7 +151,8 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
   state.numberFormat = options->numberFormat;
   TerminalToolkit toolkit(err, errIsTerminal);
   App app{state, toolkit};
-  startUp(app, options->workingFolder);
+  const std::filesystem::path shipped = shippedFolder();
+  startInWorkingFolder(app, chooseWorkingFolder(options->workingFolder, shipped), shipped);
   if (toolkit.messageCount() > 0) return notWritten(err);
   if (!restoreConfigurationFile(app, options->configuration)) {
     err << "no se pudo recuperar la configuración: " << options->configuration.string() << '\n';

@@ -5,11 +5,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/working_folder.hpp"
 #include "cli/convert_command.hpp"
 #include "cli/script_driver.hpp"
 
@@ -55,7 +57,10 @@ Progreso.ProgressBar1, Preview.List1, About.Command1. Cada mensaje que el
 programa muestra se escribe como "message ICONO TÍTULO: TEXTO".
 
 Opciones:
-  --workdir CARPETA        carpeta de trabajo (por omisión, la actual)
+  --workdir CARPETA        carpeta de trabajo (por omisión, la actual si
+                           tiene datum.txt; si no, Brelosta en la carpeta
+                           de documentos, que se crea con los catálogos y
+                           los ejemplos)
   --number-format point    números con punto decimal (por omisión)
   --number-format comma    números con coma decimal y punto de miles
 
@@ -64,7 +69,7 @@ Código de salida: 0, o 2 si una línea tiene una acción o un control desconoci
 
 int scriptCommand(const std::vector<std::string_view>& args) {
   brelosta::ScriptOptions options;
-  options.workingFolder = std::filesystem::current_path();
+  std::optional<std::filesystem::path> requestedFolder;
   std::string_view scriptPath;
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string_view arg = args[k];
@@ -74,7 +79,7 @@ int scriptCommand(const std::vector<std::string_view>& args) {
       return 0;
     }
     if (arg == "--workdir" && hasNext) {
-      options.workingFolder = std::filesystem::path(std::string(args[++k]));
+      requestedFolder = std::filesystem::path(std::string(args[++k]));
     } else if (arg == "--number-format" && hasNext) {
       const std::string_view format = args[++k];
       if (format == "point") options.numberFormat = brelosta::NumberFormat::point();
@@ -94,6 +99,9 @@ int scriptCommand(const std::vector<std::string_view>& args) {
     std::cerr << kScriptUsage;
     return 2;
   }
+  const brelosta::WorkingFolder working = brelosta::chooseWorkingFolder(requestedFolder, brelosta::shippedFolder());
+  if (!working.problem.empty()) std::cerr << brelosta::workingFolderProblemText(working) << '\n';
+  options.workingFolder = working.folder;
   if (scriptPath == "-") return brelosta::runScript(std::cin, std::cout, std::cerr, options);
   std::ifstream script{std::string(scriptPath)};
   if (!script) {
