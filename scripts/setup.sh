@@ -9,6 +9,7 @@ BRELOSTA_PACKAGES=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-translations-l10n
   xvfb xauth
+  desktop-file-utils xdg-user-dirs
 )
 
 brelosta_install_packages() {
