@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 
 #include "app/working_folder.hpp"
 #include "qt/desktop_program.hpp"
@@ -11,6 +12,14 @@
 #include "qt/spanish.hpp"
 
 int main(int argc, char** argv) {
+  // The usage is printed without a display too (on a terminal over ssh, by
+  // man-page readers trying the option).
+  for (int k = 1; k < argc; ++k) {
+    if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) {
+      QTextStream(stdout) << brelosta::programUsage();
+      return 0;
+    }
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brelosta"));
   QApplication::setApplicationVersion(QStringLiteral(BRELOSTA_VERSION));
@@ -24,10 +33,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   const auto& options = std::get<brelosta::ProgramOptions>(parsed);
-  if (options.helpOnly) {
-    QTextStream(stdout) << brelosta::programUsage();
-    return 0;
-  }
   // --workdir moves there first, so file dialogs open there too.
   if (options.workingFolder && !QDir::setCurrent(QString::fromStdString(options.workingFolder->string()))) {
     err << "no se pudo abrir la carpeta de trabajo: " << QString::fromStdString(options.workingFolder->string())
