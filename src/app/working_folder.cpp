@@ -1,6 +1,7 @@
 #include "app/working_folder.hpp"
 
 #include <system_error>
+#include <utility>
 
 #include "app/messages.hpp"
 #include "app/platform/documents_folder.hpp"

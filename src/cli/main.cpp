@@ -5,8 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace brelosta {
 namespace {
