@@ -69,6 +69,7 @@ void fillLists(App& app, const Catalogues& catalogues) {
 
 void startUp(App& app, const std::filesystem::path& workingFolder) {
   app.state.workingFolder = utf8FromPath(workingFolder);
+  app.state.About.Carpeta.text = "Carpeta de trabajo: " + app.state.workingFolder;
   const auto read = readCatalogues(workingFolder);
   if (const auto* failure = std::get_if<CatalogueFailure>(&read)) {
     showCritical(app, catalogueFailureMessage(*failure));

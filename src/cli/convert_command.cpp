@@ -10,6 +10,7 @@
 #include "app/configuration.hpp"
 #include "app/number_format_choice.hpp"
 #include "app/startup.hpp"
+#include "app/working_folder.hpp"
 #include "cli/terminal_toolkit.hpp"
 #include "core/path_text.hpp"
 #include "core/platform/files.hpp"
@@ -44,7 +45,9 @@ Opciones:
                            ("Con Encabezado"); sin esta opción, solo los
                            registros separados por comas ("Sin Encabezado")
   --workdir CARPETA        carpeta con datum.txt y elipsoide.txt (por
-                           omisión, la actual)
+                           omisión, la actual si tiene datum.txt; si no,
+                           Brelosta en la carpeta de documentos, que se
+                           crea con los catálogos y los ejemplos)
   --number-format point    números de la pantalla con punto decimal
   --number-format comma    con coma decimal y punto de miles
   --help                   muestra esta ayuda
@@ -69,7 +72,7 @@ struct ConvertOptions {
   std::filesystem::path configuration;
   std::filesystem::path input;
   std::filesystem::path output;
-  std::filesystem::path workingFolder;
+  std::optional<std::filesystem::path> workingFolder;
   bool reverse = false;
   bool report = false;
   NumberFormat numberFormat = NumberFormat::point();
@@ -79,7 +82,6 @@ struct ConvertOptions {
 // be run.
 std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& args, std::ostream& err) {
   ConvertOptions options;
-  options.workingFolder = std::filesystem::current_path();
   std::optional<std::string_view> formatName;
   const auto bad = [&](const std::string& why) {
     err << why << "\nUse «brelosta-cli convert --help» para ver las opciones.\n";
@@ -138,7 +140,8 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
   state.numberFormat = options->numberFormat;
   TerminalToolkit toolkit(err, errIsTerminal);
   App app{state, toolkit};
-  startUp(app, options->workingFolder);
+  const std::filesystem::path shipped = shippedFolder();
+  startInWorkingFolder(app, chooseWorkingFolder(options->workingFolder, shipped), shipped);
   if (toolkit.messageCount() > 0) return notWritten(err);
   if (!restoreConfigurationFile(app, options->configuration)) {
     err << "no se pudo recuperar la configuración: " << utf8FromPath(options->configuration) << '\n';

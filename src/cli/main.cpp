@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/number_format_choice.hpp"
+#include "app/working_folder.hpp"
 #include "cli/convert_command.hpp"
 #include "cli/platform/console.hpp"
 #include "cli/script_driver.hpp"
@@ -58,7 +59,10 @@ Progreso.ProgressBar1, Preview.List1, About.Command1. Cada mensaje que el
 programa muestra se escribe como "message ICONO TÍTULO: TEXTO".
 
 Opciones:
-  --workdir CARPETA        carpeta de trabajo (por omisión, la actual)
+  --workdir CARPETA        carpeta de trabajo (por omisión, la actual si
+                           tiene datum.txt; si no, Brelosta en la carpeta
+                           de documentos, que se crea con los catálogos y
+                           los ejemplos)
   --number-format point    números con punto decimal
   --number-format comma    números con coma decimal y punto de miles
 
@@ -71,7 +75,7 @@ Código de salida: 0, o 2 si una línea tiene una acción o un control desconoci
 
 int scriptCommand(const std::vector<std::string_view>& args) {
   brelosta::ScriptOptions options;
-  options.workingFolder = std::filesystem::current_path();
+  std::optional<std::filesystem::path> requestedFolder;
   std::string_view scriptPath;
   std::optional<std::string_view> formatName;
   for (std::size_t k = 0; k < args.size(); ++k) {
@@ -82,7 +86,7 @@ int scriptCommand(const std::vector<std::string_view>& args) {
       return 0;
     }
     if (arg == "--workdir" && hasNext) {
-      options.workingFolder = brelosta::pathFromUtf8(args[++k]);
+      requestedFolder = brelosta::pathFromUtf8(args[++k]);
     } else if (arg == "--number-format" && hasNext) {
       formatName = args[++k];
     } else if (scriptPath.empty() && (arg == "-" || !arg.starts_with("--"))) {
@@ -102,6 +106,9 @@ int scriptCommand(const std::vector<std::string_view>& args) {
     std::cerr << kScriptUsage;
     return 2;
   }
+  const brelosta::WorkingFolder working = brelosta::chooseWorkingFolder(requestedFolder, brelosta::shippedFolder());
+  if (!working.problem.empty()) std::cerr << brelosta::workingFolderProblemText(working) << '\n';
+  options.workingFolder = working.folder;
   if (scriptPath == "-") return brelosta::runScript(std::cin, std::cout, std::cerr, options);
   std::ifstream script(brelosta::pathFromUtf8(scriptPath), std::ios::binary);
   if (!script) {

@@ -14,6 +14,7 @@
 #include "app/messages.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/startup.hpp"
+#include "app/working_folder.hpp"
 #include "qt/about_window.hpp"
 #include "qt/clickable_label.hpp"
 #include "qt/control_view.hpp"
@@ -82,6 +83,10 @@ DesktopProgram::~DesktopProgram() {
 
 void DesktopProgram::start(const std::filesystem::path& workingFolder) {
   react([&] { startUp(app_, workingFolder); });
+}
+
+void DesktopProgram::start(const WorkingFolder& working, const std::filesystem::path& shipped) {
+  react([&] { startInWorkingFolder(app_, working, shipped); });
 }
 
 void DesktopProgram::refresh() { binder_.show(state_); }
