@@ -117,7 +117,11 @@ TEST_F(ProgramTest, FileDialogsShowTitleAndFilterAndReturnTheChosenFile) {
   std::optional<std::string> chosen;
   const auto choose = [&](FileDialogMode mode) {
     return [&, mode] {
-      chosen = program->toolkit().chooseFile(FileDialogRequest{mode, "Archivo de Entrada", "(*.*)|*.*", ""});
+      FileDialogRequest request;
+      request.mode = mode;
+      request.title = "Archivo de Entrada";
+      request.filter = "(*.*)|*.*";
+      chosen = program->toolkit().chooseFile(request);
     };
   };
 
