@@ -9,8 +9,9 @@
 namespace brelosta {
 
 std::string ambiguousNumberMessage(std::string_view text, NumberFormat format) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
   std::string asDecimal(text);
   std::replace(asDecimal.begin(), asDecimal.end(), format.groupSeparator, format.decimalMark);
   std::string asWhole(text);
