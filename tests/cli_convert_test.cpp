@@ -129,6 +129,29 @@ TEST_F(CliConvertTest, SaysWhyNothingWasWrittenWhenTheSetUpFails) {
   EXPECT_FALSE(fs::exists(out));
 }
 
+// The sample configuration shifts PSAD 56 (La Canoa) to WGS84 with the
+// Badekas-Molodensky set of EPSG:1095. PROJ gives the same positions to
+// 0.1 mm and the same heights:
+//   cct +proj=pipeline +step +inv +proj=utm +zone=19 +ellps=intl +step +proj=cart +ellps=intl
+//       +step +proj=molobadekas +x=-270.933 +y=115.599 +z=-360.226 +rx=-5.266 +ry=-1.238 +rz=2.381
+//       +s=-5.109 +px=2464351.594 +py=-5783466.613 +pz=974809.808 +convention=coordinate_frame
+//       +step +inv +proj=cart +ellps=WGS84
+// (with Bursa-Wolf the same set puts the points about 180 m away).
+TEST_F(CliConvertTest, TheShippedSampleConfigurationConvertsTheSampleFileAsProjDoes) {
+  const fs::path out = folder_ / "salida.txt";
+  const CliRun result = run({"convert", "--workdir", text(kSource / "data"), "--config",
+                             text(kSource / "data" / "utm19_psad56_a_regven.cfg"), "--in",
+                             text(kSource / "data" / "puntos_ejemplo.txt"), "--out", text(out), "--number-format",
+                             "point"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(decodeWindows1252(readFileBytes(out).value_or("")),
+            "BM-01 Catedral,10,30,45.06833,-66,54,56.88411,883.1201\r\n"
+            "BM-02,10,30,1.46119,-66,53,43.70984,849.9653\r\n"
+            "Ávila Norte,10,34,38.86396,-66,52,57.07655,2127.5309\r\n"
+            "\"PZ-4, plaza\",10,29,1.28234,-66,56,46.31655,858.4000\r\n"
+            "GPS-05,10,26,30.07856,-66,58,30.06646,990.8563\r\n");
+}
+
 TEST_F(CliConvertTest, ConvertsTheShippedSampleFile) {
   const fs::path out = folder_ / "salida.txt";
   const CliRun result = convert(kSource / "data" / "puntos_ejemplo.txt", out);

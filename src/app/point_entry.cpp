@@ -41,10 +41,13 @@ double angleFromParts(const Field& degrees, const Field& minutes, const Field& s
 
 bool isEmptyEntry(const Field& entry) { return !entry.isNumber() && entry.text.empty(); }
 
+// A text whose only group separator may be a decimal mark is a data error
+// too: a quoted field of a point file, which writes its decimals with a
+// point, reaches here as it is (typed boxes were refused before).
 double strictEntry(const Field& entry, NumberFormat format) {
   if (entry.isNumber()) return entry.number;
   const auto value = strictValue(entry.text, format);
-  if (!value) throw DataError{};
+  if (!value || ambiguousGrouping(entry.text, format)) throw DataError{};
   return *value;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/browse.hpp"
 #include "app/commands.hpp"
 #include "core/path_text.hpp"
 #include "core/picture_format.hpp"
@@ -153,8 +154,11 @@ void previewFormatSelected(App& app) { emptyValueColumns(app.state.Preview); }
 
 void previewBrowse(App& app) {
   PreviewWindowState& p = app.state.Preview;
-  const auto file = app.toolkit.chooseFile(
-      FileDialogRequest{FileDialogMode::Open, "Archivo de Entrada", "(*.*)|*.*", p.File_Preview.text});
+  FileDialogRequest request;
+  request.title = "Archivo de Entrada";
+  request.filter = kPointFileFilter;
+  request.initialFile = p.File_Preview.text;
+  const auto file = app.toolkit.chooseFile(request);
   if (!file || file->empty()) return;
   p.Dialogo.text = *file;
   p.File_Preview.text = *file;

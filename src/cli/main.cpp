@@ -48,6 +48,7 @@ Acciones:
   index NOMBRE N        elige la entrada N (desde 0) de la lista NOMBRE
   value NOMBRE 0|1      marca o desmarca una casilla o un menú, sin reacción
   click NOMBRE          lo que hace un clic del usuario en el control
+  enter NOMBRE          la tecla Intro en una casilla de un panel (convierte hacia el otro)
   answer yes|no         respuesta al próximo mensaje de Sí/No
   file [RUTA]           lo que devuelve el próximo diálogo de archivo (sin RUTA: cancelado)
   print NOMBRE...       una línea NOMBRE=valor por control

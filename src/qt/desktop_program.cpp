@@ -11,6 +11,7 @@
 #include <exception>
 
 #include "app/commands.hpp"
+#include "app/keyboard.hpp"
 #include "app/messages.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/startup.hpp"
@@ -116,6 +117,10 @@ void DesktopProgram::connectUserActions() {
                 [this, control](const QString& text) { edited(*control, text); });
     } else if (auto* edit = qobject_cast<QLineEdit*>(target)) {
       connect(edit, &QLineEdit::textEdited, this, [this, control](const QString& text) { edited(*control, text); });
+      // Enter in a panel's box presses that panel's convert button.
+      connect(edit, &QLineEdit::returnPressed, this, [this, control] {
+        if (Control* button = convertButtonForEnter(state_, *control)) clicked(*button);
+      });
     }
   }
 }

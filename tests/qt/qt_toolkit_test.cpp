@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -74,6 +75,8 @@ struct DialogAnswer {
   QStringList filters;
   QStringList buttons;
   QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+  QFileDialog::FileMode fileMode = QFileDialog::ExistingFile;
+  QString defaultSuffix;
 };
 
 DialogAnswer answerFileDialog(const std::function<void()>& action, const QString& file) {
@@ -92,6 +95,8 @@ DialogAnswer answerFileDialog(const std::function<void()>& action, const QString
     seen.title = dialog->windowTitle();
     seen.filters = dialog->nameFilters();
     seen.mode = dialog->acceptMode();
+    seen.fileMode = dialog->fileMode();
+    seen.defaultSuffix = dialog->defaultSuffix();
     for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
       if (!button->text().isEmpty()) seen.buttons.push_back(button->text().remove(QLatin1Char('&')));
     if (file.isEmpty()) {
@@ -116,7 +121,11 @@ TEST_F(ProgramTest, FileDialogsShowTitleAndFilterAndReturnTheChosenFile) {
   std::optional<std::string> chosen;
   const auto choose = [&](FileDialogMode mode) {
     return [&, mode] {
-      chosen = program->toolkit().chooseFile(FileDialogRequest{mode, "Archivo de Entrada", "(*.*)|*.*", ""});
+      FileDialogRequest request;
+      request.mode = mode;
+      request.title = "Archivo de Entrada";
+      request.filter = "(*.*)|*.*";
+      chosen = program->toolkit().chooseFile(request);
     };
   };
 
@@ -134,6 +143,38 @@ TEST_F(ProgramTest, FileDialogsShowTitleAndFilterAndReturnTheChosenFile) {
 
   answerFileDialog(choose(FileDialogMode::Open), {});
   EXPECT_EQ(chosen, std::nullopt);
+}
+
+// A panel's Buscar names the output file too: a file that does not exist
+// yet is taken, under the same title; text files are offered first.
+TEST_F(ProgramTest, BuscarTakesAFileNotYetWritten) {
+  QTemporaryDir folder;
+  choose("M_Archivo");
+  const QString output = folder.filePath(QStringLiteral("salida-nueva.txt"));
+  const DialogAnswer seen = answerFileDialog([&] { clickOn("Browse_R"); }, output);
+  EXPECT_EQ(seen.title, QStringLiteral("Archivo de Entrada"));
+  EXPECT_EQ(seen.mode, QFileDialog::AcceptOpen);
+  EXPECT_EQ(seen.fileMode, QFileDialog::AnyFile);
+  ASSERT_EQ(seen.filters.size(), 2);
+  EXPECT_TRUE(seen.filters[0].startsWith(QStringLiteral("Archivos de texto (*.txt)"))) << seen.filters[0].toStdString();
+  EXPECT_TRUE(seen.filters[1].startsWith(QStringLiteral("Todos los archivos"))) << seen.filters[1].toStdString();
+  EXPECT_EQ(textOf("File_R"), output);
+  EXPECT_FALSE(QFile::exists(output));
+}
+
+// Guardar offers configurations first and adds ".cfg" to a bare name;
+// Recuperar still wants an existing file.
+TEST_F(ProgramTest, ConfigurationDialogsOfferConfigurationFiles) {
+  QTemporaryDir folder;
+  const DialogAnswer save = answerFileDialog([&] { choose("guardar"); }, folder.filePath(QStringLiteral("proyecto")));
+  EXPECT_EQ(save.mode, QFileDialog::AcceptSave);
+  EXPECT_EQ(save.defaultSuffix, QStringLiteral("cfg"));
+  ASSERT_FALSE(save.filters.isEmpty());
+  EXPECT_TRUE(save.filters[0].startsWith(QStringLiteral("Configuraciones (*.cfg)")));
+  EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("proyecto.cfg"))));
+  const DialogAnswer restore = answerFileDialog([&] { choose("recuperar"); }, {});
+  EXPECT_EQ(restore.mode, QFileDialog::AcceptOpen);
+  EXPECT_EQ(restore.fileMode, QFileDialog::ExistingFile);
 }
 
 TEST_F(ProgramTest, MessageIconsAndButtons) {
