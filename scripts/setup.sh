@@ -9,11 +9,30 @@ BRELOSTA_PACKAGES=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-translations-l10n
   xvfb xauth
+  desktop-file-utils xdg-user-dirs
 )
 
+# The Windows cross build (scripts/build-windows.sh): MinGW-w64 with POSIX
+# threads, and Wine to run what it builds.
+BRELOSTA_WINDOWS_PACKAGES=(
+  g++-mingw-w64-x86-64-posix googletest
+  wine wine64
+)
+
+# brelosta_install_packages [PACKAGE...]: the given packages, or the
+# project's usual list.
 brelosta_install_packages() {
+  if (($# > 0)); then
+    brelosta_install "$@"
+  else
+    brelosta_install "${BRELOSTA_PACKAGES[@]}"
+  fi
+}
+
+# brelosta_install PACKAGE...: installs those of the packages that are missing.
+brelosta_install() {
   local missing=() package
-  for package in "${BRELOSTA_PACKAGES[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
   ((${#missing[@]} == 0)) && return 0
@@ -21,7 +40,21 @@ brelosta_install_packages() {
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
   echo "Instalando paquetes de Debian: ${missing[*]}"
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
+}
+
+# brelosta_wine: Wine for the Windows build's programs, quiet, with a prefix
+# of its own (build-windows/wineprefix, made on first use; no display
+# needed, nothing offered for download).
+brelosta_wine() {
+  export WINEPREFIX="$PWD/build-windows/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Preparando Wine en $WINEPREFIX"
+    wineboot --init >/dev/null 2>&1
+    wineserver --wait
+  fi
 }
 
 # brelosta_build DIR [CMAKE OPTIONS...]

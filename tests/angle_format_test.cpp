@@ -61,7 +61,8 @@ TEST(AngleFormat, ReadsTheBoxesInTheUsersNumberFormat) {
   const ReadingCase cases[] = {
       {point, "10.5", "30", "11.000000000"},
       {point, "10,5", "30", nullptr},  // a grouping separator in the wrong place
-      {point, "1,000", "", "1000.000000000"},
+      {point, "1,000", "", nullptr},  // 1.000 or 1000: ambiguous
+      {point, "1,000,000", "", "1000000.000000000"},
       {point, " -66 ", "", "-66.000000000"},
       {point, "+5", "6", "5.100000000"},
       {point, "1e1", "", "10.000000000"},
@@ -73,7 +74,8 @@ TEST(AngleFormat, ReadsTheBoxesInTheUsersNumberFormat) {
       {point, "1.79e308", "1.7e308", nullptr},  // no finite angle
       {comma, "10,5", "30", "11,000000000"},
       {comma, "10.5", "30", nullptr},
-      {comma, "1.000", "", "1000,000000000"},
+      {comma, "1.000", "", nullptr},
+      {comma, "1.000.000", "", "1000000,000000000"},
       {comma, "-0", "7,5", "-0,125000000"},
   };
   for (const ReadingCase& c : cases) {

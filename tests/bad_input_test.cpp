@@ -311,7 +311,10 @@ TEST(BadInput, TypedNumbersAndParameters) {
       {"comma", {decimal, toDecimal, "set LAT_D_L 1,5", "set LON_D_L -66", "click Command1"}, {}, "1,500000000"},
       {"point", {decimal, toDecimal, "set LAT_D_L 10", "set LON_D_L -66", "set ALT_M_L 1,00,0", "click Command1"},
        notANumber("Altura", "1,00,0"), nullptr},
+      // One group of thousands alone may be a decimal written with the other mark.
       {"point", {decimal, toDecimal, "set LAT_D_L 10", "set LON_D_L -66", "set ALT_M_L 1,000", "click Command1"},
+       {"El número 1,000 es ambiguo\nEscriba 1.000 si la coma separa decimales, o 1000 si separa miles"}, nullptr},
+      {"point", {decimal, toDecimal, "set LAT_D_L 10", "set LON_D_L -66", "set ALT_M_L 1,000,000", "click Command1"},
        {}, "10.000000000"},
       // Latitudes at the edge of the accepted range, and just past it.
       {"point", {decimal, toDecimal, "set LAT_D_L 88", "set LON_D_L -66", "click Command1"}, {}, "88.000000000"},

@@ -2,16 +2,17 @@
 // its standard error and the files it leaves.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
 #include "app/commands.hpp"
+#include "app/number_format_choice.hpp"
 #include "app/recording_toolkit.hpp"
 #include "app/startup.hpp"
+#include "child_process.hpp"
 #include "cli/terminal_toolkit.hpp"
+#include "core/path_text.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
 #include "formats/point_file.hpp"
@@ -31,16 +32,22 @@ struct CliRun {
   std::string err;
 };
 
-std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+std::string text(const fs::path& path) { return utf8FromPath(path); }
+
+// The words of a command line given as one text, split at blanks.
+std::vector<std::string> words(const std::string& line) {
+  std::vector<std::string> out;
+  std::istringstream in(line);
+  for (std::string word; in >> word;) out.push_back(word);
+  return out;
+}
 
 class CliConvertTest : public ::testing::Test {
  protected:
-  CliRun run(const std::string& arguments) const {
-    const std::string command = std::string(BRELOSTA_CLI) + " " + arguments + " >" + quoted(folder_ / "stdout") +
-                                " 2>" + quoted(folder_ / "stderr");
-    const int status = std::system(command.c_str());
+  CliRun run(const std::vector<std::string>& arguments) const {
     CliRun result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitCode = runProgram(BRELOSTA_CLI, arguments, folder_ / "stdout", folder_ / "stderr",
+                                 {std::string(kNumberFormatVariable) + "=" + numberFormatVariable_});
     result.out = readFileBytes(folder_ / "stdout").value_or("");
     result.err = readFileBytes(folder_ / "stderr").value_or("");
     fs::remove(folder_ / "stdout");
@@ -52,13 +59,23 @@ class CliConvertTest : public ::testing::Test {
   // UTM zone 19 to geographic degrees-minutes-seconds on WGS84, layouts
   // "Id Norte Este H" and "Id LAT LON H".
   CliRun convert(const fs::path& in, const fs::path& out, const std::string& more = "") const {
-    return run("convert --workdir " + quoted(kSource / "data") + " --config " +
-               quoted(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg") + " --in " + quoted(in) +
-               " --out " + quoted(out) + " " + more);
+    std::vector<std::string> arguments{"convert",
+                                       "--workdir",
+                                       text(kSource / "data"),
+                                       "--config",
+                                       text(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg"),
+                                       "--in",
+                                       text(in),
+                                       "--out",
+                                       text(out)};
+    for (std::string& word : words(more)) arguments.push_back(std::move(word));
+    return run(arguments);
   }
 
   TempFolder temp_;
   const fs::path folder_ = temp_.path();
+  // The machine's regional settings would decide otherwise.
+  std::string numberFormatVariable_ = "point";
 };
 
 TEST_F(CliConvertTest, RefusesACommandLineItCannotRun) {
@@ -75,7 +92,7 @@ TEST_F(CliConvertTest, RefusesACommandLineItCannotRun) {
       {"translate", "orden desconocida: translate"},
   };
   for (const auto& c : cases) {
-    const CliRun result = run(c.arguments);
+    const CliRun result = run(words(c.arguments));
     EXPECT_EQ(result.exitCode, 2) << c.arguments;
     EXPECT_NE(result.err.find(c.error), std::string::npos) << c.arguments << ": " << result.err;
     EXPECT_FALSE(fs::exists(fs::path("c"))) << c.arguments;
@@ -83,10 +100,10 @@ TEST_F(CliConvertTest, RefusesACommandLineItCannotRun) {
 }
 
 TEST_F(CliConvertTest, ExplainsItselfInSpanish) {
-  const CliRun top = run("--help");
+  const CliRun top = run({"--help"});
   EXPECT_EQ(top.exitCode, 0);
   EXPECT_NE(top.out.find("convert   convierte un archivo de puntos"), std::string::npos) << top.out;
-  const CliRun convertHelp = run("convert --help");
+  const CliRun convertHelp = run({"convert", "--help"});
   EXPECT_EQ(convertHelp.exitCode, 0);
   for (const char* part : {"--config ARCHIVO", "--in ENTRADA", "--out SALIDA", "--reverse", "--report", "--workdir",
                            "--number-format comma", "Código de salida", "no se escribió el archivo de salida"})
@@ -95,21 +112,44 @@ TEST_F(CliConvertTest, ExplainsItselfInSpanish) {
 
 TEST_F(CliConvertTest, SaysWhyNothingWasWrittenWhenTheSetUpFails) {
   const fs::path out = folder_ / "out.txt";
-  CliRun result = run("convert --workdir " + quoted(kSource / "data") + " --config " + quoted(folder_ / "none.cfg") +
-                      " --in " + quoted(kSource / "data" / "puntos_ejemplo.txt") + " --out " + quoted(out));
+  CliRun result = run({"convert", "--workdir", text(kSource / "data"), "--config", text(folder_ / "none.cfg"), "--in",
+                       text(kSource / "data" / "puntos_ejemplo.txt"), "--out", text(out)});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, "no se pudo recuperar la configuración: " + (folder_ / "none.cfg").string() + "\n" + kNotWritten);
+  EXPECT_EQ(result.err, "no se pudo recuperar la configuración: " + text(folder_ / "none.cfg") + "\n" + kNotWritten);
   EXPECT_FALSE(fs::exists(out));
 
   // No catalogues in the working folder: the start-up message, as the
   // window would show it.
-  result = run("convert --workdir " + quoted(folder_) + " --config " +
-               quoted(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg") + " --in " +
-               quoted(kSource / "data" / "puntos_ejemplo.txt") + " --out " + quoted(out));
+  result = run({"convert", "--workdir", text(folder_), "--config",
+                text(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg"), "--in",
+                text(kSource / "data" / "puntos_ejemplo.txt"), "--out", text(out)});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_TRUE(result.err.starts_with("Atención: ")) << result.err;
   EXPECT_TRUE(result.err.ends_with(kNotWritten)) << result.err;
   EXPECT_FALSE(fs::exists(out));
+}
+
+// The sample configuration shifts PSAD 56 (La Canoa) to WGS84 with the
+// Badekas-Molodensky set of EPSG:1095. PROJ gives the same positions to
+// 0.1 mm and the same heights:
+//   cct +proj=pipeline +step +inv +proj=utm +zone=19 +ellps=intl +step +proj=cart +ellps=intl
+//       +step +proj=molobadekas +x=-270.933 +y=115.599 +z=-360.226 +rx=-5.266 +ry=-1.238 +rz=2.381
+//       +s=-5.109 +px=2464351.594 +py=-5783466.613 +pz=974809.808 +convention=coordinate_frame
+//       +step +inv +proj=cart +ellps=WGS84
+// (with Bursa-Wolf the same set puts the points about 180 m away).
+TEST_F(CliConvertTest, TheShippedSampleConfigurationConvertsTheSampleFileAsProjDoes) {
+  const fs::path out = folder_ / "salida.txt";
+  const CliRun result = run({"convert", "--workdir", text(kSource / "data"), "--config",
+                             text(kSource / "data" / "utm19_psad56_a_regven.cfg"), "--in",
+                             text(kSource / "data" / "puntos_ejemplo.txt"), "--out", text(out), "--number-format",
+                             "point"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(decodeWindows1252(readFileBytes(out).value_or("")),
+            "BM-01 Catedral,10,30,45.06833,-66,54,56.88411,883.1201\r\n"
+            "BM-02,10,30,1.46119,-66,53,43.70984,849.9653\r\n"
+            "Ávila Norte,10,34,38.86396,-66,52,57.07655,2127.5309\r\n"
+            "\"PZ-4, plaza\",10,29,1.28234,-66,56,46.31655,858.4000\r\n"
+            "GPS-05,10,26,30.07856,-66,58,30.06646,990.8563\r\n");
 }
 
 TEST_F(CliConvertTest, ConvertsTheShippedSampleFile) {
@@ -191,6 +231,47 @@ TEST_F(CliConvertTest, MayWriteOverItsInputFile) {
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_TRUE(readFileBytes(points).value_or("").starts_with("BM-01 Catedral,10,30,56.86980,"));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+}
+
+// The window reads the regional settings, then BRELOSTA_NUMBER_FORMAT, then
+// --number-format; the command line the same.
+TEST_F(CliConvertTest, ChoosesTheDecimalMarkAsTheWindowDoes) {
+  const fs::path out = folder_ / "salida.txt";
+  const std::string commaLine = "BM-01 Catedral,10,30,\"56,86980\",-66,54,\"49,85535\",\"905,3000\"\r\n";
+  const std::string pointLine = "BM-01 Catedral,10,30,56.86980,-66,54,49.85535,905.3000\r\n";
+  numberFormatVariable_ = "comma";
+  EXPECT_EQ(convert(kSource / "data" / "puntos_ejemplo.txt", out).exitCode, 0);
+  EXPECT_TRUE(readFileBytes(out).value_or("").starts_with(commaLine));
+  EXPECT_EQ(convert(kSource / "data" / "puntos_ejemplo.txt", out, "--number-format point").exitCode, 0);
+  EXPECT_TRUE(readFileBytes(out).value_or("").starts_with(pointLine));
+
+  numberFormatVariable_ = "coma";
+  const CliRun bad = convert(kSource / "data" / "puntos_ejemplo.txt", out, "--number-format comma");
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_TRUE(bad.err.starts_with("BRELOSTA_NUMBER_FORMAT debe ser point o comma\n")) << bad.err;
+  EXPECT_TRUE(readFileBytes(out).value_or("").starts_with(pointLine));
+  const CliRun script = run({"script", "--number-format", "comma", "-"});
+  EXPECT_EQ(script.exitCode, 2);
+  EXPECT_EQ(script.err, "BRELOSTA_NUMBER_FORMAT debe ser point o comma\n");
+}
+
+// Names beyond the system's narrow code page (on Windows) pass whole from
+// the command line to the files; a run that fails leaves the old output.
+TEST_F(CliConvertTest, ConvertsFilesWithAccentedNames) {
+  const fs::path in = folder_ / pathFromUtf8("Señales de Ávila.txt");
+  const fs::path out = folder_ / pathFromUtf8("Salida ñandú.txt");
+  fs::copy_file(kSource / "data" / "puntos_ejemplo.txt", in);
+  ASSERT_TRUE(writeTextFile(out, {"old"}));
+  const CliRun result = convert(in, out, "--report");
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  const std::string report = decodeWindows1252(readFileBytes(out).value_or(""));
+  EXPECT_NE(report.find("Archivo de Entrada: Señales de Ávila.txt"), std::string::npos) << report;
+  EXPECT_NE(report.find("Archivo de Salida: Salida ñandú.txt"), std::string::npos) << report;
+
+  fs::copy_file(kSource / "tests" / "data" / "puntos_norte_fuera.txt", in, fs::copy_options::overwrite_existing);
+  EXPECT_EQ(convert(in, out, "--report").exitCode, 1);
+  EXPECT_EQ(decodeWindows1252(readFileBytes(out).value_or("")), report);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2);
 }
 
 TEST(TerminalToolkit, DrawsAProgressBarAndShowsMessagesOnTheErrorStream) {

@@ -166,8 +166,11 @@ TEST(ConfigurationFile, CancelledDialogsWriteAndChangeNothing) {
   ASSERT_EQ(window.toolkit.fileDialogs.size(), 3U);
   EXPECT_EQ(window.toolkit.fileDialogs[0].mode, FileDialogMode::Save);
   EXPECT_EQ(window.toolkit.fileDialogs[0].title, "Archivo de configuracion");
-  EXPECT_EQ(window.toolkit.fileDialogs[0].filter, "(*.*)|*.*");
+  EXPECT_EQ(window.toolkit.fileDialogs[0].filter, "Configuraciones (*.cfg)|*.cfg|Todos los archivos (*.*)|*.*");
+  EXPECT_EQ(window.toolkit.fileDialogs[0].defaultExtension, "cfg");
   EXPECT_EQ(window.toolkit.fileDialogs[2].mode, FileDialogMode::Open);
+  EXPECT_EQ(window.toolkit.fileDialogs[2].filter, window.toolkit.fileDialogs[0].filter);
+  EXPECT_TRUE(window.toolkit.fileDialogs[2].mustExist);
 }
 
 TEST(ConfigurationFile, ValuesThatDoNotFitStopTheRestoreWhereTheyStand) {

@@ -211,7 +211,8 @@ TEST(Browse, AsksForAnInputFileWithTheDialogsLastChoice) {
   for (const FileDialogRequest& request : toolkit.fileDialogs) {
     EXPECT_EQ(request.mode, FileDialogMode::Open);
     EXPECT_EQ(request.title, "Archivo de Entrada");  // for the output side too
-    EXPECT_EQ(request.filter, "(*.*)|*.*");
+    EXPECT_EQ(request.filter, "Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*");
+    EXPECT_FALSE(request.mustExist);  // the output file may be named there
   }
   EXPECT_EQ(toolkit.fileDialogs[0].initialFile, "");
   EXPECT_EQ(toolkit.fileDialogs[1].initialFile, "/datos/a.txt");

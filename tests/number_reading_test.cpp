@@ -178,5 +178,17 @@ TEST(NumberReading, ShortDecimalsReadAsTheNearestDouble) {
   }
 }
 
+TEST(AmbiguousGrouping, OnlyASingleSeparatorBeforeThreeDigitsWithoutDecimals) {
+  for (const char* text : {"100.250", "-100.250", " 1.150 ", "0.500", "+12.345", "100.250e3"})
+    EXPECT_TRUE(ambiguousGrouping(text, kComma)) << text;
+  for (const char* text : {"1.150.000", "1.150,25", "100,25", "100,250", "10.50", "1000.250", "100.2500",
+                           ".250", "100.", "100.25x", "12", ""})
+    EXPECT_FALSE(ambiguousGrouping(text, kComma)) << text;
+  EXPECT_TRUE(ambiguousGrouping("100,250", kPoint));
+  EXPECT_FALSE(ambiguousGrouping("100.250", kPoint));
+  EXPECT_FALSE(ambiguousGrouping("1,150,000", kPoint));
+  EXPECT_FALSE(ambiguousGrouping("1,150.25", kPoint));
+}
+
 }  // namespace
 }  // namespace brelosta

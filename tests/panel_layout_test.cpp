@@ -24,10 +24,12 @@ bool isDatumDisplay(std::string_view name) {
 
 // Differences a user can see: the caption of a label that stays hidden (the
 // left zone check box keeps the caption of the last projected kind) is not
-// one.
+// one, nor the working folder the about window names (each window has a
+// folder of its own).
 std::string layoutDifferences(MainWindowState& a, MainWindowState& b) {
   std::string names;
   forEachControl(a, [&](std::string_view name, Control& control) {
+    if (name == "About.Carpeta") return;
     Control other = *findControl(b, name);
     if (!control.visible && !other.visible && control.kind == ControlKind::Label) other.text = control.text;
     if (!isDatumDisplay(name) && !(control == other)) names += std::string(name) + " ";

@@ -13,19 +13,26 @@
 #include "app/modes.hpp"
 #include "app/panels.hpp"
 #include "app/preview.hpp"
+#include "app/typed_numbers.hpp"
 
 namespace brelosta {
 namespace {
 
 using Reaction = std::function<void(App&)>;
 
+// A number typed with an ambiguous grouping is refused before anything is
+// read, so that no box is converted with a value the user did not mean.
+void convertTyped(App& app, ConversionDirection direction) {
+  if (typedNumbersClear(app, direction)) convert(app, direction);
+}
+
 // The command map: the control a user acts on and the reaction it runs.
 std::vector<std::pair<const Control*, Reaction>> clickReactions(MainWindowState& s) {
   const auto method = [](DatumShiftMethod m) { return [m](App& app) { methodBoxClicked(app, m); }; };
   const auto methodLabel = [](DatumShiftMethod m) { return [m](App& app) { methodLabelClicked(app, m); }; };
   return {
-      {&s.Command1, [](App& app) { convert(app, ConversionDirection::LeftToRight); }},
-      {&s.Command2, [](App& app) { convert(app, ConversionDirection::RightToLeft); }},
+      {&s.Command1, [](App& app) { convertTyped(app, ConversionDirection::LeftToRight); }},
+      {&s.Command2, [](App& app) { convertTyped(app, ConversionDirection::RightToLeft); }},
       {&s.Hemisferio_L, [](App& app) { toggleHemisphere(app, Side::Left); }},
       {&s.Hemisferio_R, [](App& app) { toggleHemisphere(app, Side::Right); }},
       {&s.Check1, method(DatumShiftMethod::Molodensky)},

@@ -5,15 +5,19 @@
 #include <vector>
 
 #include "app/commands.hpp"
+#include "app/messages.hpp"
 #include "app/method_selection.hpp"
 #include "core/field_stream.hpp"
+#include "core/path_text.hpp"
 #include "core/text_file.hpp"
 
 namespace brelosta {
 namespace {
 
 constexpr std::string_view kDialogTitle = "Archivo de configuracion";
-constexpr std::string_view kAllFiles = "(*.*)|*.*";
+constexpr std::string_view kConfigurationFiles = "Configuraciones (*.cfg)|*.cfg|Todos los archivos (*.*)|*.*";
+constexpr std::string_view kExtension = ".cfg";
+constexpr std::string_view kNotSaved = "No se pudo guardar la configuración";
 constexpr std::size_t kValueCount = 27;
 
 // A text value as the control shows it. A value the restore would split or
@@ -136,11 +140,19 @@ bool applyValues(App& app, const std::vector<std::string>& v) {
   return setLayoutIndex(app, s.Formato_L, v[25]) && setLayoutIndex(app, s.Formato_R, v[26]);
 }
 
+// A configuration saved under a name without extension gets ".cfg", so that
+// the dialog's own filter finds it again.
 std::optional<std::string> askFile(App& app, FileDialogMode mode) {
-  auto file = app.toolkit.chooseFile(
-      FileDialogRequest{mode, std::string(kDialogTitle), std::string(kAllFiles), app.state.Settings.text});
-  if (file && !file->empty()) app.state.Settings.text = *file;
-  if (file && file->empty()) return std::nullopt;
+  FileDialogRequest request;
+  request.mode = mode;
+  request.title = kDialogTitle;
+  request.filter = kConfigurationFiles;
+  request.initialFile = app.state.Settings.text;
+  if (mode == FileDialogMode::Save) request.defaultExtension = kExtension.substr(1);
+  auto file = app.toolkit.chooseFile(request);
+  if (!file || file->empty()) return std::nullopt;
+  if (mode == FileDialogMode::Save && std::filesystem::path(*file).extension().empty()) *file += kExtension;
+  app.state.Settings.text = *file;
   return file;
 }
 
@@ -149,12 +161,13 @@ std::optional<std::string> askFile(App& app, FileDialogMode mode) {
 void saveConfiguration(App& app) {
   const auto file = askFile(app, FileDialogMode::Save);
   if (!file) return;
-  writeTextFile(*file, configurationLines(app.state));
+  if (!writeTextFile(pathFromUtf8(*file), configurationLines(app.state)))
+    showCritical(app, std::string(kNotSaved) + "\nNo se puede escribir el archivo " + *file);
 }
 
 void restoreConfiguration(App& app) {
   const auto file = askFile(app, FileDialogMode::Open);
-  if (file) restoreConfigurationFile(app, *file);
+  if (file) restoreConfigurationFile(app, pathFromUtf8(*file));
 }
 
 bool restoreConfigurationFile(App& app, const std::filesystem::path& path) {

@@ -6,6 +6,7 @@
 #include "app/datum_display.hpp"
 #include "app/messages.hpp"
 #include "app/method_selection.hpp"
+#include "core/path_text.hpp"
 #include "formats/catalogues.hpp"
 #include "geodesy/local_grid.hpp"
 
@@ -58,7 +59,7 @@ void datumSelected(App& app, Side side) {
 
   for (Control* box : {&self.Lat_origen, &self.Lon_origen, &self.Zone, &self.Para_2}) box->enabled = true;
 
-  const auto read = readCatalogues(state.workingFolder);
+  const auto read = readCatalogues(pathFromUtf8(state.workingFolder));
   if (const auto* failure = std::get_if<CatalogueFailure>(&read)) {
     showCritical(app, catalogueFailureMessage(*failure));
     return;

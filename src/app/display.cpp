@@ -8,6 +8,7 @@
 #include "app/messages.hpp"
 #include "app/point_entry.hpp"
 #include "app/point_row.hpp"
+#include "app/typed_numbers.hpp"
 #include "core/number_reading.hpp"
 #include "formats/angle_text.hpp"
 
@@ -102,10 +103,16 @@ void angleFormatSelected(App& app, Side side) {
   const bool toDms = panel.Units.text == kDmsText && !dmsShown;
   if (!toDecimal && !toDms) return;  // the format chosen is the one shown
 
+  const std::string_view shownFormat = toDms ? kDecimalDegreesText : kDmsText;
+  for (const Control* box : {&panel.LAT_D, &panel.LAT_M, &panel.LAT_S, &panel.LON_D, &panel.LON_M, &panel.LON_S}) {
+    if (box->visible && refuseAmbiguousNumber(app, *box)) {
+      selectText(app, panel.Units, shownFormat);
+      return;
+    }
+  }
   const auto read = toDms ? readDecimalAngle : readDmsAngle;
   const AngleReading lat = read(latitude, format);
   const AngleReading lon = read(longitude, format);
-  const std::string_view shownFormat = toDms ? kDecimalDegreesText : kDmsText;
   if (!lat.readable) return refuseFormatChange(app, panel, latitude, shownFormat);
   if (!lon.readable) return refuseFormatChange(app, panel, longitude, shownFormat);
 

@@ -7,10 +7,12 @@
 namespace brelosta {
 
 // The strict value of a box's text; a text that is not a number is a data
-// error of the running command.
+// error of the running command, and so is a number whose only group
+// separator may be a decimal mark (a quoted field of a point file, which
+// writes its decimals with a point, is copied into the box as it is).
 inline double strictOf(const Control& box, NumberFormat format) {
   const auto value = strictValue(box.text, format);
-  if (!value) throw DataError{};
+  if (!value || ambiguousGrouping(box.text, format)) throw DataError{};
   return *value;
 }
 

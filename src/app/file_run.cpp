@@ -11,6 +11,7 @@
 #include "app/point_conversion.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/report_data.hpp"
+#include "core/path_text.hpp"
 #include "core/text_file.hpp"
 #include "formats/data_file.hpp"
 #include "formats/point_file.hpp"
@@ -31,7 +32,7 @@ bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == st
 std::string inputProblem(const std::string& path) {
   if (path.empty()) return "No se indicó el archivo de entrada";
   std::error_code error;
-  const fs::path file(path);
+  const fs::path file = pathFromUtf8(path);
   if (fs::is_directory(file, error)) return fileProblem(FileRole::Input, path, "es una carpeta");
   if (!fs::exists(file, error)) return fileProblem(FileRole::Input, path, "no existe");
   return fileProblem(FileRole::Input, path, kCannotRead);
@@ -41,7 +42,7 @@ std::string inputProblem(const std::string& path) {
 std::string outputProblem(const std::string& path) {
   if (path.empty()) return "No se indicó el archivo de salida";
   std::error_code error;
-  const fs::path file = fs::absolute(fs::path(path), error);
+  const fs::path file = fs::absolute(pathFromUtf8(path), error);
   if (fs::is_directory(file, error)) return fileProblem(FileRole::Output, path, "es una carpeta");
   if (!fs::is_directory(file.parent_path(), error))
     return fileProblem(FileRole::Output, path, std::string(kCannotWrite) + ": la carpeta no existe");
@@ -86,14 +87,14 @@ class RunOutput {
       : app_(app),
         run_(run),
         format_(app.state.numberFormat),
-        path_(run.setup().target.File.text),
+        path_(pathFromUtf8(run.setup().target.File.text)),
         report_(app.state.conencabezado.checked()),
         targetPlan_(recordPlan(run.setup().target.Formato.text, run.setup().targetFamily)) {
     // A target that cannot be written is found before the first record.
     std::error_code error;
-    if (path_.empty() || fs::is_directory(fs::path(path_), error)) throw DataError{outputProblem(path_)};
+    if (path_.empty() || fs::is_directory(path_, error)) throw DataError{outputProblem(pathText())};
     writer_.emplace(path_);
-    if (!writer_->ok()) throw DataError{outputProblem(path_)};
+    if (!writer_->ok()) throw DataError{outputProblem(pathText())};
     lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); });
     if (!report_) return;
     const ReportData data = reportData(app.state, run.setup().direction);
@@ -134,7 +135,7 @@ class RunOutput {
   // Writes what waits and puts the file in place of the target. `input` is
   // the input file, read through.
   void finish(PointFile& input) {
-    if (!writer_->ok()) throw DataError{outputProblem(path_)};
+    if (!writer_->ok()) throw DataError{outputProblem(pathText())};
     if (report_) {
       scratch_->write(scratchText_);
       scratchText_.clear();
@@ -142,7 +143,7 @@ class RunOutput {
                   [&](OutputSink& sink) { inputRows(input, sink); }, [&](OutputSink& sink) { outputRows(sink); });
     }
     lines_->finish();
-    if (!writer_->commit()) throw DataError{outputProblem(path_)};
+    if (!writer_->commit()) throw DataError{outputProblem(pathText())};
   }
 
  private:
@@ -209,13 +210,16 @@ class RunOutput {
       }
       carried.append(bytes);
     });
-    if (!read || number != records_) throw DataError{outputProblem(path_)};
+    if (!read || number != records_) throw DataError{outputProblem(pathText())};
   }
 
   App& app_;
   ConversionRun& run_;
   NumberFormat format_;
-  std::string path_;
+  // The target as the panel's box names it, for messages.
+  const std::string& pathText() const { return run_.setup().target.File.text; }
+
+  std::filesystem::path path_;
   bool report_;
   std::optional<RecordPlan> targetPlan_;
   std::optional<AtomicFileWriter> writer_;
@@ -238,7 +242,7 @@ class FileRun {
     // The progress window is repainted before the file is read.
     app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
     const std::string& path = setup_.source.File.text;
-    auto file = PointFile::open(path);
+    auto file = PointFile::open(pathFromUtf8(path));
     if (!file) throw DataError{inputProblem(path)};
     if (file->overLimit()) throw DataError{fileProblem(FileRole::Input, path, "tiene más de 999 999 registros")};
     // An empty file has no record to divide the progress by.

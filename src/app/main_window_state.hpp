@@ -209,6 +209,7 @@ namespace brelosta {
   X(About, Window, "BRELOSTA ")           \
   X(Version, Label, "Versión: " BRELOSTA_VERSION)     \
   X(Elaborado, Label, "Elaborado por:")   \
+  X(Carpeta, Label, "")                   \
   X(Command1, Button, "Cerrar")
 
 #define BRELOSTA_DECLARE_CONTROL(name, kind, caption) Control name{ControlKind::kind, caption};

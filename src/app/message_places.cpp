@@ -1,7 +1,8 @@
 #include "app/message_places.hpp"
 
 #include <array>
-#include <filesystem>
+
+#include "core/path_text.hpp"
 
 namespace brelosta {
 namespace {
@@ -48,7 +49,7 @@ std::string joined(SlotName name) {
 
 std::string recordPlace(std::string_view filePath, std::size_t record) {
   const std::string number = std::to_string(record);
-  const std::string name = std::filesystem::path(std::string(filePath)).filename().string();
+  const std::string name = utf8FromPath(pathFromUtf8(filePath).filename());
   return "Registro " + number + ", línea " + number + " del archivo " + name;
 }
 

@@ -6,8 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "app/browse.hpp"
 #include "app/commands.hpp"
+#include "core/path_text.hpp"
 #include "core/picture_format.hpp"
+#include "core/platform/files.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
 #include "formats/record_layout.hpp"
@@ -41,7 +44,7 @@ void emptyValueColumns(PreviewWindowState& p) {
 std::optional<std::vector<std::string>> firstLines(const std::filesystem::path& path, std::size_t count) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = platform::openFile(path, "rb");
   if (file == nullptr) return std::nullopt;
   std::string bytes;
   std::vector<std::string_view> lines;
@@ -151,8 +154,11 @@ void previewFormatSelected(App& app) { emptyValueColumns(app.state.Preview); }
 
 void previewBrowse(App& app) {
   PreviewWindowState& p = app.state.Preview;
-  const auto file = app.toolkit.chooseFile(
-      FileDialogRequest{FileDialogMode::Open, "Archivo de Entrada", "(*.*)|*.*", p.File_Preview.text});
+  FileDialogRequest request;
+  request.title = "Archivo de Entrada";
+  request.filter = kPointFileFilter;
+  request.initialFile = p.File_Preview.text;
+  const auto file = app.toolkit.chooseFile(request);
   if (!file || file->empty()) return;
   p.Dialogo.text = *file;
   p.File_Preview.text = *file;
@@ -165,7 +171,7 @@ void previewExamine(App& app) {
   emptyValueColumns(p);
   if (p.File_Preview.text.empty()) return;
 
-  const auto lines = firstLines(p.File_Preview.text, kPreviewLines);
+  const auto lines = firstLines(pathFromUtf8(p.File_Preview.text), kPreviewLines);
   if (!lines) return;
   p.List1.entries.assign(lines->begin(), lines->end());
 

@@ -23,8 +23,15 @@ enum class FileDialogMode { Open, Save };
 struct FileDialogRequest {
   FileDialogMode mode = FileDialogMode::Open;
   std::string title;
-  std::string filter;  // "description|pattern", e.g. "(*.*)|*.*"
+  // Pairs "description|pattern", the first one selected, e.g.
+  // "Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*".
+  std::string filter;
   std::string initialFile;
+  // An open dialog that also accepts the name of a file not yet written (a
+  // panel's file may be the output of the next conversion).
+  bool mustExist = true;
+  // Added by a save dialog to a name typed without extension ("cfg").
+  std::string defaultExtension;
 };
 
 // What the program needs of a user-interface toolkit beyond the control

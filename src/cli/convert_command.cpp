@@ -1,16 +1,19 @@
 #include "cli/convert_command.hpp"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <variant>
 
 #include "app/commands.hpp"
 #include "app/configuration.hpp"
+#include "app/number_format_choice.hpp"
 #include "app/startup.hpp"
+#include "app/working_folder.hpp"
 #include "cli/terminal_toolkit.hpp"
+#include "core/path_text.hpp"
+#include "core/platform/files.hpp"
 
 namespace brelosta {
 
@@ -42,11 +45,16 @@ Opciones:
                            ("Con Encabezado"); sin esta opción, solo los
                            registros separados por comas ("Sin Encabezado")
   --workdir CARPETA        carpeta con datum.txt y elipsoide.txt (por
-                           omisión, la actual)
-  --number-format point    números de la pantalla con punto decimal (por
-                           omisión)
+                           omisión, la actual si tiene datum.txt; si no,
+                           Brelosta en la carpeta de documentos, que se
+                           crea con los catálogos y los ejemplos)
+  --number-format point    números de la pantalla con punto decimal
   --number-format comma    con coma decimal y punto de miles
   --help                   muestra esta ayuda
+
+Sin --number-format vale la variable BRELOSTA_NUMBER_FORMAT (point o
+comma) y, sin ella, el formato de la configuración regional, como en la
+ventana: una configuración guardada allí convierte igual aquí.
 
 Los mensajes que la ventana mostraría se escriben en la salida de errores
 como "Atención: TEXTO"; la segunda línea del mensaje (dónde y por qué: el
@@ -67,7 +75,7 @@ struct ConvertOptions {
   std::filesystem::path configuration;
   std::filesystem::path input;
   std::filesystem::path output;
-  std::filesystem::path workingFolder;
+  std::optional<std::filesystem::path> workingFolder;
   bool reverse = false;
   bool report = false;
   NumberFormat numberFormat = NumberFormat::point();
@@ -77,7 +85,7 @@ struct ConvertOptions {
 // be run.
 std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& args, std::ostream& err) {
   ConvertOptions options;
-  options.workingFolder = std::filesystem::current_path();
+  std::optional<std::string_view> formatName;
   const auto bad = [&](const std::string& why) {
     err << why << "\nUse «brelosta-cli convert --help» para ver las opciones.\n";
     return std::nullopt;
@@ -85,7 +93,7 @@ std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& 
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string_view arg = args[k];
     const bool hasValue = k + 1 < args.size();
-    const auto path = [&] { return std::filesystem::absolute(std::string(args[++k])); };
+    const auto path = [&] { return std::filesystem::absolute(pathFromUtf8(args[++k])); };
     if (arg == "--reverse") {
       options.reverse = true;
     } else if (arg == "--report") {
@@ -99,36 +107,18 @@ std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& 
     } else if (arg == "--workdir" && hasValue) {
       options.workingFolder = path();
     } else if (arg == "--number-format" && hasValue) {
-      const std::string_view format = args[++k];
-      if (format == "point")
-        options.numberFormat = NumberFormat::point();
-      else if (format == "comma")
-        options.numberFormat = NumberFormat::comma();
-      else
-        return bad("formato de números desconocido: " + std::string(format) + " (point o comma)");
+      formatName = args[++k];
     } else {
       return bad("opción desconocida o sin valor: " + std::string(arg));
     }
   }
+  const auto format = userNumberFormat(formatName);
+  if (const auto* problem = std::get_if<std::string>(&format)) return bad(*problem);
+  options.numberFormat = std::get<NumberFormat>(format);
   if (options.configuration.empty()) return bad("falta --config");
   if (options.input.empty()) return bad("falta --in");
   if (options.output.empty()) return bad("falta --out");
   return options;
-}
-
-// Which file a path names right now, to tell whether the run replaced it:
-// the output is always a new file renamed over the old one.
-struct FileIdentity {
-  bool exists = false;
-  dev_t device = 0;
-  ino_t inode = 0;
-  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
-};
-
-FileIdentity identityOf(const std::filesystem::path& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) return {};
-  return {true, status.st_dev, status.st_ino};
 }
 
 int notWritten(std::ostream& err) {
@@ -153,10 +143,11 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
   state.numberFormat = options->numberFormat;
   TerminalToolkit toolkit(err, errIsTerminal);
   App app{state, toolkit};
-  startUp(app, options->workingFolder);
+  const std::filesystem::path shipped = shippedFolder();
+  startInWorkingFolder(app, chooseWorkingFolder(options->workingFolder, shipped), shipped);
   if (toolkit.messageCount() > 0) return notWritten(err);
   if (!restoreConfigurationFile(app, options->configuration)) {
-    err << "no se pudo recuperar la configuración: " << options->configuration.string() << '\n';
+    err << "no se pudo recuperar la configuración: " << utf8FromPath(options->configuration) << '\n';
     return notWritten(err);
   }
 
@@ -164,14 +155,16 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
   click(app, options->report ? state.conencabezado : state.sinencabezado);
   Control& inputBox = options->reverse ? state.File_R : state.File_L;
   Control& outputBox = options->reverse ? state.File_L : state.File_R;
-  inputBox.text = options->input.string();
-  outputBox.text = options->output.string();
+  inputBox.text = utf8FromPath(options->input);
+  outputBox.text = utf8FromPath(options->output);
 
-  const FileIdentity before = identityOf(options->output);
+  // The output is always a new file put in place of the old one: whether
+  // the run wrote it shows in which file the name holds afterwards.
+  const auto before = platform::fileIdentity(options->output);
   click(app, options->reverse ? state.Command2 : state.Command1);
   toolkit.finishProgress();
-  const FileIdentity after = identityOf(options->output);
-  if (!after.exists || after == before) return notWritten(err);
+  const auto after = platform::fileIdentity(options->output);
+  if (!after || after == before) return notWritten(err);
   return 0;
 }
 

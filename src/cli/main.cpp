@@ -1,17 +1,21 @@
 // brelosta-cli: the program's conversions and window behaviour without a
 // window, for scripts and terminals.
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
+#include "app/number_format_choice.hpp"
+#include "app/working_folder.hpp"
 #include "cli/convert_command.hpp"
+#include "cli/platform/console.hpp"
 #include "cli/script_driver.hpp"
+#include "core/path_text.hpp"
 
 namespace {
 
@@ -44,6 +48,7 @@ Acciones:
   index NOMBRE N        elige la entrada N (desde 0) de la lista NOMBRE
   value NOMBRE 0|1      marca o desmarca una casilla o un menú, sin reacción
   click NOMBRE          lo que hace un clic del usuario en el control
+  enter NOMBRE          la tecla Intro en una casilla de un panel (convierte hacia el otro)
   answer yes|no         respuesta al próximo mensaje de Sí/No
   file [RUTA]           lo que devuelve el próximo diálogo de archivo (sin RUTA: cancelado)
   print NOMBRE...       una línea NOMBRE=valor por control
@@ -56,17 +61,25 @@ programa muestra se escribe como "message ICONO TÍTULO: TEXTO"; su segunda
 línea (dónde y por qué) sigue debajo, con dos espacios delante.
 
 Opciones:
-  --workdir CARPETA        carpeta de trabajo (por omisión, la actual)
-  --number-format point    números con punto decimal (por omisión)
+  --workdir CARPETA        carpeta de trabajo (por omisión, la actual si
+                           tiene datum.txt; si no, Brelosta en la carpeta
+                           de documentos, que se crea con los catálogos y
+                           los ejemplos)
+  --number-format point    números con punto decimal
   --number-format comma    números con coma decimal y punto de miles
+
+Sin --number-format vale la variable BRELOSTA_NUMBER_FORMAT (point o
+comma) y, sin ella, el formato de la configuración regional, como en la
+ventana.
 
 Código de salida: 0, o 2 si una línea tiene una acción o un control desconocido.
 )";
 
 int scriptCommand(const std::vector<std::string_view>& args) {
   brelosta::ScriptOptions options;
-  options.workingFolder = std::filesystem::current_path();
+  std::optional<std::filesystem::path> requestedFolder;
   std::string_view scriptPath;
+  std::optional<std::string_view> formatName;
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string_view arg = args[k];
     const bool hasNext = k + 1 < args.size();
@@ -75,15 +88,9 @@ int scriptCommand(const std::vector<std::string_view>& args) {
       return 0;
     }
     if (arg == "--workdir" && hasNext) {
-      options.workingFolder = std::filesystem::path(std::string(args[++k]));
+      requestedFolder = brelosta::pathFromUtf8(args[++k]);
     } else if (arg == "--number-format" && hasNext) {
-      const std::string_view format = args[++k];
-      if (format == "point") options.numberFormat = brelosta::NumberFormat::point();
-      else if (format == "comma") options.numberFormat = brelosta::NumberFormat::comma();
-      else {
-        std::cerr << "formato de números desconocido: " << format << " (point o comma)\n";
-        return 2;
-      }
+      formatName = args[++k];
     } else if (scriptPath.empty() && (arg == "-" || !arg.starts_with("--"))) {
       scriptPath = arg;
     } else {
@@ -91,12 +98,21 @@ int scriptCommand(const std::vector<std::string_view>& args) {
       return 2;
     }
   }
+  const auto format = brelosta::userNumberFormat(formatName);
+  if (const auto* problem = std::get_if<std::string>(&format)) {
+    std::cerr << *problem << '\n';
+    return 2;
+  }
+  options.numberFormat = std::get<brelosta::NumberFormat>(format);
   if (scriptPath.empty()) {
     std::cerr << kScriptUsage;
     return 2;
   }
+  const brelosta::WorkingFolder working = brelosta::chooseWorkingFolder(requestedFolder, brelosta::shippedFolder());
+  if (!working.problem.empty()) std::cerr << brelosta::workingFolderProblemText(working) << '\n';
+  options.workingFolder = working.folder;
   if (scriptPath == "-") return brelosta::runScript(std::cin, std::cout, std::cerr, options);
-  std::ifstream script{std::string(scriptPath)};
+  std::ifstream script(brelosta::pathFromUtf8(scriptPath), std::ios::binary);
   if (!script) {
     std::cerr << "no se pudo abrir el guion: " << scriptPath << '\n';
     return 2;
@@ -107,14 +123,17 @@ int scriptCommand(const std::vector<std::string_view>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  brelosta::platform::useBinaryStandardStreams();
+  const std::vector<std::string> arguments = brelosta::platform::commandLineArguments(argc, argv);
+  const std::vector<std::string_view> args(arguments.begin(), arguments.end());
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     std::cout << kUsage;
     return args.empty() ? 2 : 0;
   }
   const std::vector<std::string_view> rest(args.begin() + 1, args.end());
   if (args[0] == "script") return scriptCommand(rest);
-  if (args[0] == "convert") return brelosta::convertCommand(rest, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
+  if (args[0] == "convert")
+    return brelosta::convertCommand(rest, std::cout, std::cerr, brelosta::platform::standardErrorIsTerminal());
   std::cerr << "orden desconocida: " << args[0] << "\n" << kUsage;
   return 2;
 }

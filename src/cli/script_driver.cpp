@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/commands.hpp"
+#include "app/keyboard.hpp"
 #include "app/recording_toolkit.hpp"
 #include "app/startup.hpp"
 #include "cli/message_lines.hpp"
@@ -81,6 +82,10 @@ bool ScriptSession::runLine(std::string_view line, int lineNumber) {
   if (verb == "value") return value(*control, argument);
   if (verb == "click") {
     click(app_, *control);
+    return true;
+  }
+  if (verb == "enter") {
+    enterPressed(app_, *control);  // nothing happens outside the panels' boxes
     return true;
   }
   if (verb == "state") return printState(name, *control);

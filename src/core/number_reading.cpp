@@ -259,6 +259,24 @@ std::optional<double> strictValue(std::string_view text, NumberFormat format) {
   return result.value;
 }
 
+bool ambiguousGrouping(std::string_view text, NumberFormat format) {
+  if (format.groupSeparator == format.decimalMark) return false;
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  const auto separator = text.find(format.groupSeparator);
+  if (separator == std::string_view::npos || separator < 1 || separator > 3) return false;
+  const auto digits = [](std::string_view part) { return std::all_of(part.begin(), part.end(), isDigit); };
+  if (!digits(text.substr(0, separator))) return false;
+  const std::string_view rest = text.substr(separator + 1);
+  const std::string_view group = rest.substr(0, 3);
+  if (group.size() != 3 || !digits(group)) return false;
+  const std::string_view tail = rest.substr(3);
+  if (tail.empty()) return true;
+  PlainText ignored;
+  return scanExponent(tail, 0, ignored) == tail.size();
+}
+
 std::optional<double> plainNumber(std::string_view text) {
   if (const auto fast = fastWhole(text, '.')) return fast;
   std::size_t i = 0;

@@ -22,6 +22,13 @@ double lenientValue(std::string_view text, NumberFormat format);
 // enter the formulas use it.
 std::optional<double> strictValue(std::string_view text, NumberFormat format);
 
+// Whether the strict value of the text rests on a single group separator:
+// an optional sign, one to three digits, the separator, exactly three digits,
+// no decimal mark (an exponent may follow). With a decimal comma "100.250"
+// may be 100,25 copied from a device that writes a point or 100 250 with
+// its thousands marked; "1.150.000", "1.150,25" and "100,25" are clear.
+bool ambiguousGrouping(std::string_view text, NumberFormat format);
+
 // A number as file fields and catalogues write it: the whole text is an
 // optional sign, digits with a point as decimal mark and an optional exponent.
 std::optional<double> plainNumber(std::string_view text);

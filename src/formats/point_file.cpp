@@ -5,6 +5,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "core/platform/files.hpp"
 #include "core/windows1252.hpp"
 
 namespace brelosta {
@@ -53,7 +54,7 @@ bool isAscii(std::string_view bytes) {
 std::optional<PointFile> PointFile::open(const std::filesystem::path& path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = platform::openFile(path, "rb");
   if (file == nullptr) return std::nullopt;
   return open(file);
 }

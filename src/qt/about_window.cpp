@@ -32,7 +32,7 @@ SecondaryWindow* buildAboutWindow(AboutWindowState& state, WidgetBinder& binder,
   auto* picture = new QLabel;
   const int side = window->fontMetrics().height() * 6;
   picture->setPixmap(globeIcon().pixmap(QSize(side, side), window->devicePixelRatioF()));
-  grid->addWidget(picture, 0, 0, 5, 1, Qt::AlignTop);
+  grid->addWidget(picture, 0, 0, 6, 1, Qt::AlignTop);
 
   QLabel* name = plainLabel(QStringLiteral("BRELOSTA"));
   QFont nameFont = name->font();
@@ -48,14 +48,18 @@ SecondaryWindow* buildAboutWindow(AboutWindowState& state, WidgetBinder& binder,
   grid->addWidget(madeBy, 2, 1);
   auto* credits = plainLabel(QString::fromUtf8(kCredits[0]) + QLatin1Char('\n') + QString::fromUtf8(kCredits[1]));
   grid->addWidget(credits, 3, 1);
+  // Where the catalogues, samples and the user's files are.
+  QLabel* folder = binder.bind(state.Carpeta, plainLabel());
+  folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  grid->addWidget(folder, 4, 1);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   auto* close = binder.bind(state.Command1, new QPushButton);
   close->setAutoDefault(false);
   buttons->addWidget(close);
-  grid->addLayout(buttons, 5, 0, 1, 2);
-  grid->setRowStretch(4, 1);
+  grid->addLayout(buttons, 6, 0, 1, 2);
+  grid->setRowStretch(5, 1);
   return window;
 }
 

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <cmath>
 
+#include "app/keyboard.hpp"
 #include "qt/twip_row.hpp"
 
 namespace brelosta {
@@ -26,7 +27,10 @@ QStringList qtTexts(const std::vector<std::string>& texts) {
 
 void showAction(QAction* action, const Control& control) {
   const QSignalBlocker blocker(action);
-  if (!action->isSeparator() && action->text() != qtText(control.text)) action->setText(qtText(control.text));
+  // Menu actions are named after their controls; the caption gets its
+  // access key.
+  const QString caption = qtText(menuCaption(stateText(action->objectName()), control.text));
+  if (!action->isSeparator() && action->text() != caption) action->setText(caption);
   if (control.checked()) action->setCheckable(true);
   if (action->isCheckable()) action->setChecked(control.checked());
   action->setEnabled(control.enabled);

@@ -11,9 +11,11 @@
 #include <exception>
 
 #include "app/commands.hpp"
+#include "app/keyboard.hpp"
 #include "app/messages.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/startup.hpp"
+#include "app/working_folder.hpp"
 #include "qt/about_window.hpp"
 #include "qt/clickable_label.hpp"
 #include "qt/control_view.hpp"
@@ -84,6 +86,10 @@ void DesktopProgram::start(const std::filesystem::path& workingFolder) {
   react([&] { startUp(app_, workingFolder); });
 }
 
+void DesktopProgram::start(const WorkingFolder& working, const std::filesystem::path& shipped) {
+  react([&] { startInWorkingFolder(app_, working, shipped); });
+}
+
 void DesktopProgram::refresh() { binder_.show(state_); }
 
 void DesktopProgram::react(const std::function<void()>& reaction) {
@@ -111,6 +117,10 @@ void DesktopProgram::connectUserActions() {
                 [this, control](const QString& text) { edited(*control, text); });
     } else if (auto* edit = qobject_cast<QLineEdit*>(target)) {
       connect(edit, &QLineEdit::textEdited, this, [this, control](const QString& text) { edited(*control, text); });
+      // Enter in a panel's box presses that panel's convert button.
+      connect(edit, &QLineEdit::returnPressed, this, [this, control] {
+        if (Control* button = convertButtonForEnter(state_, *control)) clicked(*button);
+      });
     }
   }
 }

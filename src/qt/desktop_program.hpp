@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/app.hpp"
+#include "app/working_folder.hpp"
 #include "qt/main_window.hpp"
 #include "qt/qt_toolkit.hpp"
 #include "qt/secondary_window.hpp"
@@ -30,6 +31,9 @@ class DesktopProgram : public QObject {
   // The start-up sequence with the catalogues of the working folder, then
   // the windows show the state.
   void start(const std::filesystem::path& workingFolder);
+  // The same in the folder the program chose, with the help guide and the
+  // other files it ships in `shipped`.
+  void start(const WorkingFolder& working, const std::filesystem::path& shipped);
 
   // Shows the whole window state in the widgets.
   void refresh();

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/keyboard.hpp"
 #include "app/system_panel.hpp"
 #include "qt/clickable_label.hpp"
 #include "qt/pictures.hpp"
@@ -133,6 +134,8 @@ class Builder {
     QGridLayout* grid = newGrid(group);
     QLineEdit* local = box(localGridBox);
     local->setReadOnly(true);
+    // Tab passes it by: it lies under the datum list while the list shows.
+    local->setFocusPolicy(Qt::ClickFocus);
     grid->addWidget(local, 0, 0);
     QComboBox* datums = list(datumList, 26);
     grid->addWidget(datums, 0, 0);
@@ -390,6 +393,16 @@ MainWindow::MainWindow(MainWindowState& state, WidgetBinder& binder) {
   Builder builder(state, binder);
   builder.menus(menuBar());
   setCentralWidget(builder.central());
+  QWidget* previous = nullptr;
+  for (const std::string_view name : tabOrder()) {
+    auto* next = qobject_cast<QWidget*>(binder.target(name));
+    if (next == nullptr) continue;
+    if (previous != nullptr) setTabOrder(previous, next);
+    previous = next;
+  }
+  // The program starts in point mode: the first box of the point takes the
+  // typing, with its cursor showing where it goes.
+  if (auto* first = qobject_cast<QWidget*>(binder.target("LAT_D_L"))) first->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <cmath>
 #include <functional>
 
 namespace brelosta {
@@ -27,25 +26,11 @@ QIcon drawnIcon(int width, int height, const std::function<void(QPainter&, doubl
 }  // namespace
 
 QIcon globeIcon() {
-  // Drawn on a 100 x 100 grid.
-  return drawnIcon(100, 100, [](QPainter& painter, double scale) {
-    painter.scale(scale, scale);
-    const QRectF globe(6, 6, 88, 88);
-    QRadialGradient sea(QPointF(38, 34), 70);
-    sea.setColorAt(0.0, QColor(120, 190, 235));
-    sea.setColorAt(1.0, QColor(20, 90, 160));
-    painter.setPen(QPen(QColor(15, 60, 110), 3));
-    painter.setBrush(sea);
-    painter.drawEllipse(globe);
-    painter.setPen(QPen(QColor(235, 245, 255), 2.5));
-    painter.setBrush(Qt::NoBrush);
-    for (const double halfWidth : {14.0, 30.0}) painter.drawEllipse(QRectF(50 - halfWidth, 6, 2 * halfWidth, 88));
-    painter.drawLine(QPointF(50, 6), QPointF(50, 94));
-    for (const double y : {28.0, 50.0, 72.0}) {
-      const double halfChord = std::sqrt(44.0 * 44.0 - (y - 50) * (y - 50));
-      painter.drawLine(QPointF(50 - halfChord, y), QPointF(50 + halfChord, y));
-    }
-  });
+  // The program's icon drawn at each size (packaging/icons).
+  QIcon icon;
+  for (const int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/brelosta-%1.png").arg(size), QSize(size, size));
+  return icon;
 }
 
 QIcon arrowIcon(bool rightwards) {

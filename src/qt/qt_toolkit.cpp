@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
@@ -51,14 +52,26 @@ MessageAnswer runMessageBox(QWidget* parent, const MessageRequest& request) {
   return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
+// A dialog object rather than the static helpers: an open dialog that takes a
+// file not yet written needs the "any file" mode.
 std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogRequest& request) {
   const QString start = request.initialFile.empty() ? QDir::currentPath() : qtText(request.initialFile);
-  const QString title = qtText(request.title);
-  const QString filter = qtFileFilter(request.filter);
-  const auto options = QFileDialog::HideNameFilterDetails;
-  const QString chosen = request.mode == FileDialogMode::Open
-                             ? QFileDialog::getOpenFileName(parent, title, start, filter, nullptr, options)
-                             : QFileDialog::getSaveFileName(parent, title, start, filter, nullptr, options);
+  QFileDialog dialog(parent, qtText(request.title));
+  const bool open = request.mode == FileDialogMode::Open;
+  dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setFileMode(open && request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setNameFilters(qtFileFilter(request.filter).split(QStringLiteral(";;")));
+  if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(qtText(request.defaultExtension));
+  const QFileInfo startInfo(start);
+  if (startInfo.isDir()) {
+    dialog.setDirectory(start);
+  } else {
+    dialog.setDirectory(startInfo.absolutePath());
+    dialog.selectFile(startInfo.fileName());
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString chosen = dialog.selectedFiles().constFirst();
   if (chosen.isEmpty()) return std::nullopt;
   return stateText(QDir::toNativeSeparators(chosen));
 }

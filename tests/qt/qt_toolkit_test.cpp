@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -30,42 +31,41 @@ TEST(QtFileFilter, DescriptionPatternPairs) {
 }
 
 TEST(ProgramOptionsTest, NumberFormatFromLocaleVariableAndCommandLine) {
-  const QLocale venezuela(QLocale::Spanish, QLocale::Venezuela);
-  const QLocale unitedStates(QLocale::English, QLocale::UnitedStates);
+  const NumberFormat comma = NumberFormat::comma();
+  const NumberFormat point = NumberFormat::point();
   const struct {
     const char* name;
     QStringList arguments;
     QString variable;
-    QLocale locale;
+    NumberFormat system;
     NumberFormat expected;
   } cases[] = {
-      {"Venezuelan locale", {}, {}, venezuela, NumberFormat::comma()},
-      {"German locale", {}, {}, QLocale(QLocale::German, QLocale::Germany), NumberFormat::comma()},
-      {"US locale", {}, {}, unitedStates, NumberFormat::point()},
-      {"C locale", {}, {}, QLocale::c(), NumberFormat::point()},
-      {"variable over locale", {}, QStringLiteral("point"), venezuela, NumberFormat::point()},
+      {"comma in the regional settings", {}, {}, comma, comma},
+      {"point in the regional settings", {}, {}, point, point},
+      {"variable over locale", {}, QStringLiteral("point"), comma, point},
       {"command line over variable", {QStringLiteral("--number-format"), QStringLiteral("comma")},
-       QStringLiteral("point"), unitedStates, NumberFormat::comma()},
+       QStringLiteral("point"), point, comma},
   };
   for (const auto& c : cases) {
-    const auto options = programOptions(c.arguments, c.variable, c.locale);
+    const auto options = programOptions(c.arguments, c.variable, c.system);
     ASSERT_TRUE(std::holds_alternative<ProgramOptions>(options)) << c.name;
     EXPECT_EQ(std::get<ProgramOptions>(options).numberFormat, c.expected) << c.name;
   }
 }
 
 TEST(ProgramOptionsTest, WorkingFolderAndBadOptions) {
-  const auto folder = programOptions({QStringLiteral("--workdir"), QStringLiteral("/datos/proyecto")}, {}, QLocale::c());
+  const NumberFormat point = NumberFormat::point();
+  const auto folder = programOptions({QStringLiteral("--workdir"), QStringLiteral("/datos/proyecto")}, {}, point);
   ASSERT_TRUE(std::holds_alternative<ProgramOptions>(folder));
   EXPECT_EQ(std::get<ProgramOptions>(folder).workingFolder, std::filesystem::path("/datos/proyecto"));
-  EXPECT_FALSE(std::get<ProgramOptions>(programOptions({}, {}, QLocale::c())).workingFolder.has_value());
+  EXPECT_FALSE(std::get<ProgramOptions>(programOptions({}, {}, point)).workingFolder.has_value());
 
   const QStringList bad[] = {{QStringLiteral("--number-format"), QStringLiteral("decimal")},
                              {QStringLiteral("--workdir")},
                              {QStringLiteral("--ventana")}};
   for (const QStringList& arguments : bad)
-    EXPECT_TRUE(std::holds_alternative<QString>(programOptions(arguments, {}, QLocale::c()))) << arguments.join(' ').toStdString();
-  EXPECT_TRUE(std::holds_alternative<QString>(programOptions({}, QStringLiteral("coma"), QLocale::c())));
+    EXPECT_TRUE(std::holds_alternative<QString>(programOptions(arguments, {}, point))) << arguments.join(' ').toStdString();
+  EXPECT_TRUE(std::holds_alternative<QString>(programOptions({}, QStringLiteral("coma"), point)));
 }
 
 // Answers the next file dialog: records its title and filters, then picks
@@ -75,6 +75,8 @@ struct DialogAnswer {
   QStringList filters;
   QStringList buttons;
   QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+  QFileDialog::FileMode fileMode = QFileDialog::ExistingFile;
+  QString defaultSuffix;
 };
 
 DialogAnswer answerFileDialog(const std::function<void()>& action, const QString& file) {
@@ -93,6 +95,8 @@ DialogAnswer answerFileDialog(const std::function<void()>& action, const QString
     seen.title = dialog->windowTitle();
     seen.filters = dialog->nameFilters();
     seen.mode = dialog->acceptMode();
+    seen.fileMode = dialog->fileMode();
+    seen.defaultSuffix = dialog->defaultSuffix();
     for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
       if (!button->text().isEmpty()) seen.buttons.push_back(button->text().remove(QLatin1Char('&')));
     if (file.isEmpty()) {
@@ -117,7 +121,11 @@ TEST_F(ProgramTest, FileDialogsShowTitleAndFilterAndReturnTheChosenFile) {
   std::optional<std::string> chosen;
   const auto choose = [&](FileDialogMode mode) {
     return [&, mode] {
-      chosen = program->toolkit().chooseFile(FileDialogRequest{mode, "Archivo de Entrada", "(*.*)|*.*", ""});
+      FileDialogRequest request;
+      request.mode = mode;
+      request.title = "Archivo de Entrada";
+      request.filter = "(*.*)|*.*";
+      chosen = program->toolkit().chooseFile(request);
     };
   };
 
@@ -135,6 +143,38 @@ TEST_F(ProgramTest, FileDialogsShowTitleAndFilterAndReturnTheChosenFile) {
 
   answerFileDialog(choose(FileDialogMode::Open), {});
   EXPECT_EQ(chosen, std::nullopt);
+}
+
+// A panel's Buscar names the output file too: a file that does not exist
+// yet is taken, under the same title; text files are offered first.
+TEST_F(ProgramTest, BuscarTakesAFileNotYetWritten) {
+  QTemporaryDir folder;
+  choose("M_Archivo");
+  const QString output = folder.filePath(QStringLiteral("salida-nueva.txt"));
+  const DialogAnswer seen = answerFileDialog([&] { clickOn("Browse_R"); }, output);
+  EXPECT_EQ(seen.title, QStringLiteral("Archivo de Entrada"));
+  EXPECT_EQ(seen.mode, QFileDialog::AcceptOpen);
+  EXPECT_EQ(seen.fileMode, QFileDialog::AnyFile);
+  ASSERT_EQ(seen.filters.size(), 2);
+  EXPECT_TRUE(seen.filters[0].startsWith(QStringLiteral("Archivos de texto (*.txt)"))) << seen.filters[0].toStdString();
+  EXPECT_TRUE(seen.filters[1].startsWith(QStringLiteral("Todos los archivos"))) << seen.filters[1].toStdString();
+  EXPECT_EQ(textOf("File_R"), output);
+  EXPECT_FALSE(QFile::exists(output));
+}
+
+// Guardar offers configurations first and adds ".cfg" to a bare name;
+// Recuperar still wants an existing file.
+TEST_F(ProgramTest, ConfigurationDialogsOfferConfigurationFiles) {
+  QTemporaryDir folder;
+  const DialogAnswer save = answerFileDialog([&] { choose("guardar"); }, folder.filePath(QStringLiteral("proyecto")));
+  EXPECT_EQ(save.mode, QFileDialog::AcceptSave);
+  EXPECT_EQ(save.defaultSuffix, QStringLiteral("cfg"));
+  ASSERT_FALSE(save.filters.isEmpty());
+  EXPECT_TRUE(save.filters[0].startsWith(QStringLiteral("Configuraciones (*.cfg)")));
+  EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("proyecto.cfg"))));
+  const DialogAnswer restore = answerFileDialog([&] { choose("recuperar"); }, {});
+  EXPECT_EQ(restore.mode, QFileDialog::AcceptOpen);
+  EXPECT_EQ(restore.fileMode, QFileDialog::ExistingFile);
 }
 
 TEST_F(ProgramTest, MessageIconsAndButtons) {
