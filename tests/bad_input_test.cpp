@@ -343,7 +343,8 @@ TEST(BadInput, TypedNumbersAndParameters) {
       {"point",
        {decimal, "select Coord_R UTM", "value Fijar_R 0", "set Zone_R 61", "set LAT_D_L 10", "set LON_D_L -66",
         "click Command1"},
-       {"La diferencia entre husos es mayor a 1"}, nullptr},
+       {"La diferencia entre husos es mayor a 1\nEl punto cae en el huso 20 y la Zona del panel derecho es 61"},
+       nullptr},
   };
   for (const TypedRow& row : rows) {
     std::string trace = row.format;

@@ -109,7 +109,7 @@ void showTarget(ConversionSetup& setup, TargetTexts& shown, LatLon position, dou
       return;
     case CoordinateSystemKind::Utm: {
       UtmTargetZone& zone = setup.targetZone();
-      const auto parameters = zone.parameters(setup.app, position.longitude, !setup.fileMode);
+      const auto parameters = zone.parameters(position.longitude, !setup.fileMode);
       GridPoint point = checkedArithmetic([&] { return tmForward(position, ellipsoid, parameters); });
       if (zone.south()) point.north += kUtmSouthernFalseNorthing;
       showGrid(point, kGridPicture);
@@ -169,6 +169,12 @@ void ConversionRun::convert(PointEntry& entry) {
     if (error.empty && recordNumber == 0) throw CommandEnded{};
     if (error.empty) refuse(setup_.app, kEmptyRecordText, place(entry, error.slot));
     throw DataError{place(entry, error.slot)};
+  } catch (const ZonesTooFarApart& zones) {
+    const std::string point =
+        recordNumber == 0 ? "El punto" : recordPlace(setup_.source.File.text, recordNumber) + ": el punto";
+    refuse(setup_.app, kZonesTooFarApart,
+           point + " cae en el huso " + shortestText(zones.automatic, setup_.format) + " y la Zona del " +
+               std::string(sideName(setup_.target.side)) + " es " + shortestText(zones.typed, setup_.format));
   } catch (const DataError& error) {
     // A failure of the arithmetic (or of a parameter box read at the first
     // record) says at least where the run stopped.

@@ -16,7 +16,6 @@ constexpr std::string_view kMissingSecondParallel = "Introduzca el segundo paral
 constexpr std::string_view kMissingUtmZone = "Introduzca la Zona UTM ó Huso Geográfico";
 constexpr std::string_view kUtmZoneNotWhole = "La Zona UTM debe ser un número entero entre 1 y 60";
 constexpr double kLastUtmZone = 60.0;
-constexpr std::string_view kZonesTooFarApart = "La diferencia entre husos es mayor a 1";
 constexpr std::string_view kTrueScaleAtPole = "La Latitud de escala verdadera debe estar entre -90 y 90 grados";
 constexpr double kPoleLatitude = 90.0;  // degrees
 
@@ -106,14 +105,14 @@ UtmTargetZone::UtmTargetZone(const SystemPanel& panel, NumberFormat format)
       text_(automatic_ ? std::string() : panel.Zone.text),
       south_(panel.Hemisferio.text == kSouthernHemisphere) {}
 
-TransverseMercatorParameters UtmTargetZone::parameters(App& app, double longitude, bool pointMode) {
+TransverseMercatorParameters UtmTargetZone::parameters(double longitude, bool pointMode) {
   const double zone = automaticUtmZone(longitude);
   double usedZone = zone;
   // An empty box (0) is never the neighbour "zone 0" of zone 1.
   if (typed_ != 0.0 && (typed_ == zone + 1.0 || typed_ == zone - 1.0)) {
     usedZone = typed_;
   } else if (typed_ != 0.0 && typed_ != zone) {
-    refuse(app, kZonesTooFarApart);
+    throw ZonesTooFarApart{zone, typed_};
   } else {
     text_ = shortestText(zone, format_);
     if (!automatic_) typed_ = zone;

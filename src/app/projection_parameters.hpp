@@ -36,12 +36,21 @@ TransverseMercatorParameters utmSourceParameters(App& app, const SystemPanel& pa
 // automatic zone, which the rest of the run then keeps. The zone box shows
 // the automatic zone whenever it is the one used, and in point mode using it
 // also checks "Automático".
+// The longitude's own zone and the typed target zone, two or more apart; the
+// conversion refuses the point with kZonesTooFarApart.
+struct ZonesTooFarApart {
+  double automatic;
+  double typed;
+};
+inline constexpr std::string_view kZonesTooFarApart = "La diferencia entre husos es mayor a 1";
+
 class UtmTargetZone {
  public:
   UtmTargetZone(const SystemPanel& panel, NumberFormat format);
 
-  // The parameters for a converted longitude (degrees).
-  TransverseMercatorParameters parameters(App& app, double longitude, bool pointMode);
+  // The parameters for a converted longitude (degrees); throws
+  // ZonesTooFarApart for a typed zone too far from the longitude's.
+  TransverseMercatorParameters parameters(double longitude, bool pointMode);
   // What the zone box shows now.
   const std::string& text() const { return text_; }
   // Whether the hemisphere caption says south: the northings then start at
