@@ -1,0 +1,64 @@
+// brelosta.exe: the Windows desktop program, its main window over the
+// window state.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "win32/desktop_program.hpp"
+#include "win32/program_options.hpp"
+#include "win32/wide_text.hpp"
+
+namespace {
+
+std::vector<std::string> commandLineArguments() {
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int k = 1; k < count; ++k) arguments.push_back(brelosta::utf8Text(wide[k]));
+  LocalFree(wide);
+  return arguments;
+}
+
+std::string environmentVariable(const wchar_t* name) {
+  wchar_t value[64] = {};
+  const DWORD length = GetEnvironmentVariableW(name, value, 64);
+  return length > 0 && length < 64 ? brelosta::utf8Text(value) : std::string();
+}
+
+int refuse(const std::string& problem) {
+  const std::wstring text = brelosta::wideText(problem + "\n\n" + brelosta::kProgramUsage);
+  MessageBoxW(nullptr, text.c_str(), L"Brelosta", MB_ICONERROR | MB_OK);
+  return 2;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const auto parsed = brelosta::programOptions(commandLineArguments(), environmentVariable(L"BRELOSTA_NUMBER_FORMAT"),
+                                               brelosta::regionalNumberFormat());
+  if (const auto* problem = std::get_if<std::string>(&parsed)) return refuse(*problem);
+  const auto& options = std::get<brelosta::ProgramOptions>(parsed);
+  // The working folder is the current directory, as for any program started
+  // there (the Start-menu shortcut starts it in Documents\Brelosta);
+  // --workdir moves there first, so file dialogs open there too.
+  if (options.workingFolder) {
+    std::error_code error;
+    std::filesystem::current_path(*options.workingFolder, error);
+    if (error) return refuse("no se pudo abrir la carpeta de trabajo: " + brelosta::utf8Text(options.workingFolder->wstring()));
+  }
+
+  brelosta::DesktopProgram program(options.numberFormat);
+  // The user guide lies beside the program.
+  wchar_t executable[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, executable, MAX_PATH);
+  program.state().helpGuide = brelosta::utf8Text((std::filesystem::path(executable).parent_path() / L"ayuda.html").wstring());
+  program.start(std::filesystem::current_path());
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (program.dispatchDialogMessage(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
