@@ -11,9 +11,19 @@ BRELOSTA_PACKAGES=(
   xvfb xauth
 )
 
+# The Windows cross build (scripts/build-windows.sh): MinGW-w64 with POSIX
+# threads, and Wine to run what it builds.
+BRELOSTA_WINDOWS_PACKAGES=(
+  g++-mingw-w64-x86-64-posix googletest
+  wine wine64
+)
+
+# brelosta_install_packages [PACKAGE...]: the given packages, or the
+# project's usual list.
 brelosta_install_packages() {
-  local missing=() package
-  for package in "${BRELOSTA_PACKAGES[@]}"; do
+  local wanted=("$@") missing=() package
+  ((${#wanted[@]} > 0)) || wanted=("${BRELOSTA_PACKAGES[@]}")
+  for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
   ((${#missing[@]} == 0)) && return 0

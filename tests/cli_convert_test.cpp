@@ -2,16 +2,16 @@
 // its standard error and the files it leaves.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
 #include "app/commands.hpp"
 #include "app/recording_toolkit.hpp"
 #include "app/startup.hpp"
+#include "child_process.hpp"
 #include "cli/terminal_toolkit.hpp"
+#include "core/path_text.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
 #include "formats/point_batch.hpp"
@@ -31,16 +31,21 @@ struct CliRun {
   std::string err;
 };
 
-std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+std::string text(const fs::path& path) { return utf8FromPath(path); }
+
+// The words of a command line given as one text, split at blanks.
+std::vector<std::string> words(const std::string& line) {
+  std::vector<std::string> out;
+  std::istringstream in(line);
+  for (std::string word; in >> word;) out.push_back(word);
+  return out;
+}
 
 class CliConvertTest : public ::testing::Test {
  protected:
-  CliRun run(const std::string& arguments) const {
-    const std::string command = std::string(BRELOSTA_CLI) + " " + arguments + " >" + quoted(folder_ / "stdout") +
-                                " 2>" + quoted(folder_ / "stderr");
-    const int status = std::system(command.c_str());
+  CliRun run(const std::vector<std::string>& arguments) const {
     CliRun result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitCode = runProgram(BRELOSTA_CLI, arguments, folder_ / "stdout", folder_ / "stderr");
     result.out = readFileBytes(folder_ / "stdout").value_or("");
     result.err = readFileBytes(folder_ / "stderr").value_or("");
     fs::remove(folder_ / "stdout");
@@ -52,9 +57,17 @@ class CliConvertTest : public ::testing::Test {
   // UTM zone 19 to geographic degrees-minutes-seconds on WGS84, layouts
   // "Id Norte Este H" and "Id LAT LON H".
   CliRun convert(const fs::path& in, const fs::path& out, const std::string& more = "") const {
-    return run("convert --workdir " + quoted(kSource / "data") + " --config " +
-               quoted(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg") + " --in " + quoted(in) +
-               " --out " + quoted(out) + " " + more);
+    std::vector<std::string> arguments{"convert",
+                                       "--workdir",
+                                       text(kSource / "data"),
+                                       "--config",
+                                       text(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg"),
+                                       "--in",
+                                       text(in),
+                                       "--out",
+                                       text(out)};
+    for (std::string& word : words(more)) arguments.push_back(std::move(word));
+    return run(arguments);
   }
 
   TempFolder temp_;
@@ -75,7 +88,7 @@ TEST_F(CliConvertTest, RefusesACommandLineItCannotRun) {
       {"translate", "orden desconocida: translate"},
   };
   for (const auto& c : cases) {
-    const CliRun result = run(c.arguments);
+    const CliRun result = run(words(c.arguments));
     EXPECT_EQ(result.exitCode, 2) << c.arguments;
     EXPECT_NE(result.err.find(c.error), std::string::npos) << c.arguments << ": " << result.err;
     EXPECT_FALSE(fs::exists(fs::path("c"))) << c.arguments;
@@ -83,10 +96,10 @@ TEST_F(CliConvertTest, RefusesACommandLineItCannotRun) {
 }
 
 TEST_F(CliConvertTest, ExplainsItselfInSpanish) {
-  const CliRun top = run("--help");
+  const CliRun top = run({"--help"});
   EXPECT_EQ(top.exitCode, 0);
   EXPECT_NE(top.out.find("convert   convierte un archivo de puntos"), std::string::npos) << top.out;
-  const CliRun convertHelp = run("convert --help");
+  const CliRun convertHelp = run({"convert", "--help"});
   EXPECT_EQ(convertHelp.exitCode, 0);
   for (const char* part : {"--config ARCHIVO", "--in ENTRADA", "--out SALIDA", "--reverse", "--report", "--workdir",
                            "--number-format comma", "Código de salida", "no se escribió el archivo de salida"})
@@ -95,17 +108,17 @@ TEST_F(CliConvertTest, ExplainsItselfInSpanish) {
 
 TEST_F(CliConvertTest, SaysWhyNothingWasWrittenWhenTheSetUpFails) {
   const fs::path out = folder_ / "out.txt";
-  CliRun result = run("convert --workdir " + quoted(kSource / "data") + " --config " + quoted(folder_ / "none.cfg") +
-                      " --in " + quoted(kSource / "data" / "puntos_ejemplo.txt") + " --out " + quoted(out));
+  CliRun result = run({"convert", "--workdir", text(kSource / "data"), "--config", text(folder_ / "none.cfg"), "--in",
+                       text(kSource / "data" / "puntos_ejemplo.txt"), "--out", text(out)});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, "no se pudo recuperar la configuración: " + (folder_ / "none.cfg").string() + "\n" + kNotWritten);
+  EXPECT_EQ(result.err, "no se pudo recuperar la configuración: " + text(folder_ / "none.cfg") + "\n" + kNotWritten);
   EXPECT_FALSE(fs::exists(out));
 
   // No catalogues in the working folder: the start-up message, as the
   // window would show it.
-  result = run("convert --workdir " + quoted(folder_) + " --config " +
-               quoted(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg") + " --in " +
-               quoted(kSource / "data" / "puntos_ejemplo.txt") + " --out " + quoted(out));
+  result = run({"convert", "--workdir", text(folder_), "--config",
+                text(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg"), "--in",
+                text(kSource / "data" / "puntos_ejemplo.txt"), "--out", text(out)});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_TRUE(result.err.starts_with("Atención: ")) << result.err;
   EXPECT_TRUE(result.err.ends_with(kNotWritten)) << result.err;

@@ -1,6 +1,7 @@
 // Runs the behaviour scenarios of tests/scenarios: each .scn file is an
 // action script for `brelosta-cli script` whose comment lines say what it
-// must print and which files it must leave.
+// must print and which files it must leave. Each runs twice: in this
+// process, and through the brelosta-cli program.
 //
 //   #> LINE              a line the script must print, in order (all of them)
 //   #! formats point comma   run once per decimal mark (default: point)
@@ -20,9 +21,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
+#include "child_process.hpp"
 #include "cli/script_driver.hpp"
+#include "core/path_text.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
 #include "temp_folder.hpp"
@@ -105,10 +109,13 @@ std::vector<std::string> scenarioNames() {
   return names;
 }
 
-class ScenarioTest : public ::testing::TestWithParam<std::string> {};
+// Runs a script in the working folder: returns the exit code, and what was
+// printed in `out`.
+using ScriptRunner = std::function<int(const fs::path& folder, const std::string& script, const NumberFormat& format,
+                                       std::string& out, std::string& err)>;
 
-TEST_P(ScenarioTest, PrintsWhatItMust) {
-  const auto source = readFileBytes(kScenarioFolder / GetParam());
+void checkScenario(const std::string& name, const ScriptRunner& run) {
+  const auto source = readFileBytes(kScenarioFolder / name);
   ASSERT_TRUE(source);
   const Scenario scenario = parseScenario(*source);
   for (const std::string& formatName : scenario.formats) {
@@ -117,7 +124,7 @@ TEST_P(ScenarioTest, PrintsWhatItMust) {
     const TempFolder temp;
     temp.copyShippedCatalogues();
     const fs::path& folder = temp.path();
-    const std::string dir = folder.string();
+    const std::string dir = utf8FromPath(folder);
     const auto sub = [&](const std::string& text) { return substituted(text, format.decimalMark, dir); };
 
     for (const std::string& name : scenario.removedFiles) fs::remove(folder / name);
@@ -127,16 +134,15 @@ TEST_P(ScenarioTest, PrintsWhatItMust) {
       ASSERT_TRUE(writeTextFile(folder / file.name, lines));
     }
 
-    std::istringstream script(sub(*source));
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = runScript(script, out, err, ScriptOptions{folder, format});
-    EXPECT_EQ(exitCode, scenario.exitCode) << err.str();
+    std::string out;
+    std::string err;
+    const int exitCode = run(folder, sub(*source), format, out, err);
+    EXPECT_EQ(exitCode, scenario.exitCode) << err;
 
     std::vector<std::string> expected;
     for (const std::string& line : scenario.expectedOutput) expected.push_back(sub(line));
     std::vector<std::string> printed;
-    std::istringstream printedLines(out.str());
+    std::istringstream printedLines(out);
     for (std::string line; std::getline(printedLines, line);) printed.push_back(line);
     EXPECT_EQ(printed, expected);
 
@@ -152,6 +158,40 @@ TEST_P(ScenarioTest, PrintsWhatItMust) {
     for (const std::string& name : scenario.absentFiles)
       EXPECT_FALSE(fs::exists(folder / sub(name))) << name << " should not exist";
   }
+}
+
+class ScenarioTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ScenarioTest, PrintsWhatItMust) {
+  checkScenario(GetParam(), [](const fs::path& folder, const std::string& script, const NumberFormat& format,
+                               std::string& out, std::string& err) {
+    std::istringstream in(script);
+    std::ostringstream printed;
+    std::ostringstream errors;
+    const int exitCode = runScript(in, printed, errors, ScriptOptions{folder, format});
+    out = printed.str();
+    err = errors.str();
+    return exitCode;
+  });
+}
+
+// The same through brelosta-cli itself, as a user starts it: its command
+// line, its standard output byte for byte (LF line ends on every system) and
+// the files it leaves.
+TEST_P(ScenarioTest, BrelostaCliPrintsTheSame) {
+  checkScenario(GetParam(), [](const fs::path& folder, const std::string& script, const NumberFormat& format,
+                               std::string& out, std::string& err) {
+    const TempFolder outside;  // the script and what is printed stay out of the working folder
+    const fs::path scriptFile = outside.path() / "guion.txt";
+    std::ofstream(scriptFile, std::ios::binary) << script;
+    const int exitCode = runProgram(BRELOSTA_CLI,
+                                    {"script", "--workdir", utf8FromPath(folder), "--number-format",
+                                     format == NumberFormat::comma() ? "comma" : "point", utf8FromPath(scriptFile)},
+                                    outside.path() / "out", outside.path() / "err");
+    out = readFileBytes(outside.path() / "out").value_or("");
+    err = readFileBytes(outside.path() / "err").value_or("");
+    return exitCode;
+  });
 }
 
 std::string testName(const ::testing::TestParamInfo<std::string>& info) {

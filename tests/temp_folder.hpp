@@ -1,13 +1,11 @@
 #pragma once
 
-// A folder of its own under the system's temporary directory, made with
-// mkdtemp so that test processes running side by side never share one, and
-// removed with everything in it when the object goes.
+// A folder of its own under the system's temporary directory, under a name
+// no other folder had (test processes running side by side never share
+// one), removed with everything in it when the object goes.
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <system_error>
 
@@ -36,11 +34,15 @@ class TempFolder {
   }
 
  private:
+  // create_directory says whether it made the folder, so a name taken
+  // meanwhile by another process is never shared.
   static std::filesystem::path fresh() {
-    std::string name = (std::filesystem::temp_directory_path() / "brelosta-test-XXXXXX").string();
-    if (::mkdtemp(name.data()) == nullptr)
-      throw std::filesystem::filesystem_error("mkdtemp", std::error_code(errno, std::generic_category()));
-    return name;
+    std::random_device random;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (;;) {
+      std::filesystem::path name = base / ("brelosta-test-" + std::to_string(random()));
+      if (std::filesystem::create_directory(name)) return name;
+    }
   }
 
   std::filesystem::path path_;

@@ -5,6 +5,7 @@
 
 #include "app/commands.hpp"
 #include "app/modes.hpp"
+#include "core/path_text.hpp"
 #include "core/text_file.hpp"
 #include "started_window.hpp"
 #include "window_state_diff.hpp"
@@ -96,13 +97,15 @@ TEST(HelpCommand, OpensTheShippedGuideFromTheCatalogueFolder) {
 
 TEST(HelpCommand, SaysWhereTheGuideIsWhenNoViewerStarts) {
   StartedWindow window;
-  window.state.helpGuide = "/opt/brelosta/ayuda.html";
+  // Absolute on every system (on Windows with the drive of the current folder).
+  const std::string guide = utf8FromPath(fs::absolute("/opt/brelosta/ayuda.html"));
+  window.state.helpGuide = guide;
   window.toolkit.helpViewerAvailable = false;
   const MainWindowState before = window.state;
   click(window.app, window.state.Master);
   ASSERT_EQ(window.toolkit.messages.size(), 1U);
   EXPECT_EQ(window.toolkit.messages[0].title, "Atención");
-  EXPECT_NE(window.toolkit.messages[0].text.find("/opt/brelosta/ayuda.html"), std::string::npos);
+  EXPECT_NE(window.toolkit.messages[0].text.find(guide), std::string::npos);
   EXPECT_TRUE(window.state == before);
 }
 

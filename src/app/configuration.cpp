@@ -7,6 +7,7 @@
 #include "app/commands.hpp"
 #include "app/method_selection.hpp"
 #include "core/field_stream.hpp"
+#include "core/path_text.hpp"
 #include "core/text_file.hpp"
 
 namespace brelosta {
@@ -149,12 +150,12 @@ std::optional<std::string> askFile(App& app, FileDialogMode mode) {
 void saveConfiguration(App& app) {
   const auto file = askFile(app, FileDialogMode::Save);
   if (!file) return;
-  writeTextFile(*file, configurationLines(app.state));
+  writeTextFile(pathFromUtf8(*file), configurationLines(app.state));
 }
 
 void restoreConfiguration(App& app) {
   const auto file = askFile(app, FileDialogMode::Open);
-  if (file) restoreConfigurationFile(app, *file);
+  if (file) restoreConfigurationFile(app, pathFromUtf8(*file));
 }
 
 bool restoreConfigurationFile(App& app, const std::filesystem::path& path) {

@@ -5,6 +5,7 @@
 #include "app/commands.hpp"
 #include "app/datum_display.hpp"
 #include "app/messages.hpp"
+#include "core/path_text.hpp"
 #include "formats/catalogues.hpp"
 
 namespace brelosta {
@@ -72,7 +73,7 @@ void datumSelected(App& app, Side side) {
 
   for (Control* box : {&self.Lat_origen, &self.Lon_origen, &self.Zone, &self.Para_2}) box->enabled = true;
 
-  const auto read = readCatalogues(state.workingFolder);
+  const auto read = readCatalogues(pathFromUtf8(state.workingFolder));
   if (const auto* failure = std::get_if<CatalogueFailure>(&read)) {
     showCritical(app, catalogueFailureMessage(*failure));
     return;

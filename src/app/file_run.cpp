@@ -6,6 +6,7 @@
 #include "app/reaction_errors.hpp"
 #include "app/report_data.hpp"
 #include "app/system_panel.hpp"
+#include "core/path_text.hpp"
 #include "core/text_file.hpp"
 #include "formats/batch_results.hpp"
 #include "formats/converted_records.hpp"
@@ -72,7 +73,7 @@ class FileRun {
   void execute() {
     // The progress window is repainted before the file is read.
     app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
-    const auto batch = PointBatch::readFile(source_.File.text);
+    const auto batch = PointBatch::readFile(pathFromUtf8(source_.File.text));
     if (!batch || batch->overLimit()) throw DataError{};
     // An empty file has no record to divide the progress by.
     if (batch->size() == 0) throw DataError{};
@@ -122,7 +123,7 @@ class FileRun {
   void writeOutput(const ConvertedRecords& records) {
     const std::string& path = target_.File.text;
     if (path.empty()) throw DataError{};
-    AtomicFileWriter writer(path);
+    AtomicFileWriter writer(pathFromUtf8(path));
     if (!writer.ok()) throw DataError{};
     OutputSink sink([&](std::string_view bytes) { writer.write(bytes); });
     if (app_.state.conencabezado.checked())

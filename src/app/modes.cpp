@@ -6,6 +6,7 @@
 #include "app/messages.hpp"
 #include "app/point_row.hpp"
 #include "app/system_panel.hpp"
+#include "core/path_text.hpp"
 
 namespace brelosta {
 namespace {
@@ -128,15 +129,15 @@ void exitWithConfirmation(App& app) {
 void exitAtOnce(App& app) { app.toolkit.endProgram(); }
 
 std::filesystem::path helpGuidePath(const MainWindowState& state) {
-  const std::filesystem::path guide(state.helpGuide);
+  const std::filesystem::path guide = pathFromUtf8(state.helpGuide);
   if (guide.is_absolute()) return guide;
-  return (std::filesystem::path(state.workingFolder) / guide).lexically_normal();
+  return (pathFromUtf8(state.workingFolder) / guide).lexically_normal();
 }
 
 void openHelp(App& app) {
   const std::filesystem::path guide = helpGuidePath(app.state);
   if (!app.toolkit.startHelpViewer(guide))
-    showWarning(app, "No se pudo abrir la ayuda. La guía del usuario está en " + guide.string());
+    showWarning(app, "No se pudo abrir la ayuda. La guía del usuario está en " + utf8FromPath(guide));
 }
 
 void showAbout(App& app) { app.state.About.About.visible = true; }

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "app/commands.hpp"
+#include "core/path_text.hpp"
 #include "core/picture_format.hpp"
+#include "core/platform/files.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
 #include "formats/record_layout.hpp"
@@ -41,7 +43,7 @@ void emptyValueColumns(PreviewWindowState& p) {
 std::optional<std::vector<std::string>> firstLines(const std::filesystem::path& path, std::size_t count) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = platform::openFile(path, "rb");
   if (file == nullptr) return std::nullopt;
   std::string bytes;
   std::vector<std::string_view> lines;
@@ -165,7 +167,7 @@ void previewExamine(App& app) {
   emptyValueColumns(p);
   if (p.File_Preview.text.empty()) return;
 
-  const auto lines = firstLines(p.File_Preview.text, kPreviewLines);
+  const auto lines = firstLines(pathFromUtf8(p.File_Preview.text), kPreviewLines);
   if (!lines) return;
   p.List1.entries.assign(lines->begin(), lines->end());
 

@@ -6,6 +6,7 @@
 #include "app/datum_display.hpp"
 #include "app/messages.hpp"
 #include "app/reaction_errors.hpp"
+#include "core/path_text.hpp"
 #include "formats/catalogues.hpp"
 #include "geodesy/coordinate_system.hpp"
 
@@ -67,7 +68,7 @@ void fillLists(App& app, const Catalogues& catalogues) {
 }  // namespace
 
 void startUp(App& app, const std::filesystem::path& workingFolder) {
-  app.state.workingFolder = workingFolder.string();
+  app.state.workingFolder = utf8FromPath(workingFolder);
   const auto read = readCatalogues(workingFolder);
   if (const auto* failure = std::get_if<CatalogueFailure>(&read)) {
     showCritical(app, catalogueFailureMessage(*failure));

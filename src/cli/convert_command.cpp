@@ -1,7 +1,5 @@
 #include "cli/convert_command.hpp"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -11,6 +9,8 @@
 #include "app/configuration.hpp"
 #include "app/startup.hpp"
 #include "cli/terminal_toolkit.hpp"
+#include "core/path_text.hpp"
+#include "core/platform/files.hpp"
 
 namespace brelosta {
 
@@ -82,7 +82,7 @@ std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& 
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string_view arg = args[k];
     const bool hasValue = k + 1 < args.size();
-    const auto path = [&] { return std::filesystem::absolute(std::string(args[++k])); };
+    const auto path = [&] { return std::filesystem::absolute(pathFromUtf8(args[++k])); };
     if (arg == "--reverse") {
       options.reverse = true;
     } else if (arg == "--report") {
@@ -113,21 +113,6 @@ std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& 
   return options;
 }
 
-// Which file a path names right now, to tell whether the run replaced it:
-// the output is always a new file renamed over the old one.
-struct FileIdentity {
-  bool exists = false;
-  dev_t device = 0;
-  ino_t inode = 0;
-  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
-};
-
-FileIdentity identityOf(const std::filesystem::path& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) return {};
-  return {true, status.st_dev, status.st_ino};
-}
-
 int notWritten(std::ostream& err) {
   err << "no se escribió el archivo de salida\n";
   return 1;
@@ -153,7 +138,7 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
   startUp(app, options->workingFolder);
   if (toolkit.messageCount() > 0) return notWritten(err);
   if (!restoreConfigurationFile(app, options->configuration)) {
-    err << "no se pudo recuperar la configuración: " << options->configuration.string() << '\n';
+    err << "no se pudo recuperar la configuración: " << utf8FromPath(options->configuration) << '\n';
     return notWritten(err);
   }
 
@@ -161,14 +146,16 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
   click(app, options->report ? state.conencabezado : state.sinencabezado);
   Control& inputBox = options->reverse ? state.File_R : state.File_L;
   Control& outputBox = options->reverse ? state.File_L : state.File_R;
-  inputBox.text = options->input.string();
-  outputBox.text = options->output.string();
+  inputBox.text = utf8FromPath(options->input);
+  outputBox.text = utf8FromPath(options->output);
 
-  const FileIdentity before = identityOf(options->output);
+  // The output is always a new file put in place of the old one: whether
+  // the run wrote it shows in which file the name holds afterwards.
+  const auto before = platform::fileIdentity(options->output);
   click(app, options->reverse ? state.Command2 : state.Command1);
   toolkit.finishProgress();
-  const FileIdentity after = identityOf(options->output);
-  if (!after.exists || after == before) return notWritten(err);
+  const auto after = platform::fileIdentity(options->output);
+  if (!after || after == before) return notWritten(err);
   return 0;
 }
 

@@ -1,8 +1,6 @@
 // brelosta-cli: the program's conversions and window behaviour without a
 // window, for scripts and terminals.
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -11,7 +9,9 @@
 #include <vector>
 
 #include "cli/convert_command.hpp"
+#include "cli/platform/console.hpp"
 #include "cli/script_driver.hpp"
+#include "core/path_text.hpp"
 
 namespace {
 
@@ -74,7 +74,7 @@ int scriptCommand(const std::vector<std::string_view>& args) {
       return 0;
     }
     if (arg == "--workdir" && hasNext) {
-      options.workingFolder = std::filesystem::path(std::string(args[++k]));
+      options.workingFolder = brelosta::pathFromUtf8(args[++k]);
     } else if (arg == "--number-format" && hasNext) {
       const std::string_view format = args[++k];
       if (format == "point") options.numberFormat = brelosta::NumberFormat::point();
@@ -95,7 +95,7 @@ int scriptCommand(const std::vector<std::string_view>& args) {
     return 2;
   }
   if (scriptPath == "-") return brelosta::runScript(std::cin, std::cout, std::cerr, options);
-  std::ifstream script{std::string(scriptPath)};
+  std::ifstream script(brelosta::pathFromUtf8(scriptPath), std::ios::binary);
   if (!script) {
     std::cerr << "no se pudo abrir el guion: " << scriptPath << '\n';
     return 2;
@@ -106,14 +106,16 @@ int scriptCommand(const std::vector<std::string_view>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  brelosta::platform::useBinaryStandardStreams();
+  const std::vector<std::string> arguments = brelosta::platform::commandLineArguments(argc, argv);
+  const std::vector<std::string_view> args(arguments.begin(), arguments.end());
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     std::cout << kUsage;
     return args.empty() ? 2 : 0;
   }
   const std::vector<std::string_view> rest(args.begin() + 1, args.end());
   if (args[0] == "script") return scriptCommand(rest);
-  if (args[0] == "convert") return brelosta::convertCommand(rest, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
+  if (args[0] == "convert") return brelosta::convertCommand(rest, std::cout, std::cerr, brelosta::platform::standardErrorIsTerminal());
   std::cerr << "orden desconocida: " << args[0] << "\n" << kUsage;
   return 2;
 }

@@ -1,12 +1,10 @@
 #include "core/text_file.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <random>
 #include <system_error>
 #include <utility>
 
+#include "core/platform/files.hpp"
 #include "core/windows1252.hpp"
 
 namespace brelosta {
@@ -14,7 +12,7 @@ namespace brelosta {
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = platform::openFile(path, "rb");
   if (file == nullptr) return std::nullopt;
   // Read straight into a buffer of the file's size, so that a large point
   // file is neither copied nor held twice while the buffer grows.
@@ -70,18 +68,14 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : target_(std::move(target)) {
   std::error_code error;
   if (std::filesystem::is_directory(target_, error)) return;
-  // A fresh name beside the target, so that the final rename stays on one
-  // file system; created with the usual permissions (the umask applies).
-  for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
+  // A fresh name beside the target, so that the final replace stays on one
+  // file system; a name taken by another writer is skipped.
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
     temporary_ = target_;
-    temporary_ += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-    const int descriptor = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor < 0) {
-      if (errno == EEXIST) continue;
-      return;
-    }
-    file_ = ::fdopen(descriptor, "wb");
-    if (file_ == nullptr) ::close(descriptor);
+    temporary_ += ".tmp" + std::to_string(random() % 1'000'000'000U);
+    const platform::NewFileResult result = platform::createNewFile(temporary_, file_);
+    if (result != platform::NewFileResult::Exists) break;
   }
 }
 
@@ -101,15 +95,14 @@ void AtomicFileWriter::write(std::string_view bytes) {
   // the final fsync has little left to wait for.
   constexpr std::size_t kWritebackStep = std::size_t{8} << 20;
   if (written_ - writtenBack_ >= kWritebackStep && std::fflush(file_) == 0) {
-    ::sync_file_range(::fileno(file_), static_cast<off_t>(writtenBack_),
-                      static_cast<off_t>(written_ - writtenBack_), SYNC_FILE_RANGE_WRITE);
+    platform::startWriteBack(file_, writtenBack_, written_ - writtenBack_);
     writtenBack_ = written_;
   }
 }
 
 bool AtomicFileWriter::commit() {
   if (file_ == nullptr) return false;
-  const bool flushed = !failed_ && std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
+  const bool flushed = !failed_ && std::fflush(file_) == 0 && platform::writeThrough(file_);
   const bool closed = std::fclose(file_) == 0;
   file_ = nullptr;
   std::error_code error;
@@ -117,8 +110,7 @@ bool AtomicFileWriter::commit() {
     std::filesystem::remove(temporary_, error);
     return false;
   }
-  std::filesystem::rename(temporary_, target_, error);
-  if (error) {
+  if (!platform::replaceFile(temporary_, target_)) {
     std::filesystem::remove(temporary_, error);
     return false;
   }

@@ -1,0 +1,18 @@
+#pragma once
+
+// Starts a program as a user would and waits for it; one implementation per
+// platform (platform/child_process_*.cpp).
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace brelosta {
+
+// Runs `program` with the UTF-8 `arguments`, its standard output and error
+// going to the files `out` and `err`; its exit code, or -1 when it could
+// not be started or did not end normally.
+int runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+               const std::filesystem::path& out, const std::filesystem::path& err);
+
+}  // namespace brelosta
