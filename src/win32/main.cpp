@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "core/path_text.hpp"
 #include "win32/desktop_program.hpp"
 #include "win32/program_options.hpp"
 #include "win32/wide_text.hpp"
@@ -44,14 +45,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (options.workingFolder) {
     std::error_code error;
     std::filesystem::current_path(*options.workingFolder, error);
-    if (error) return refuse("no se pudo abrir la carpeta de trabajo: " + brelosta::utf8Text(options.workingFolder->wstring()));
+    if (error) return refuse("no se pudo abrir la carpeta de trabajo: " + brelosta::utf8FromPath(*options.workingFolder));
   }
 
   brelosta::DesktopProgram program(options.numberFormat);
   // The user guide lies beside the program.
   wchar_t executable[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, executable, MAX_PATH);
-  program.state().helpGuide = brelosta::utf8Text((std::filesystem::path(executable).parent_path() / L"ayuda.html").wstring());
+  program.state().helpGuide = brelosta::utf8FromPath(std::filesystem::path(executable).parent_path() / L"ayuda.html");
   program.start(std::filesystem::current_path());
 
   MSG message;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "core/path_text.hpp"
+
 namespace brelosta {
 namespace {
 
@@ -40,8 +42,7 @@ std::variant<ProgramOptions, std::string> programOptions(const std::vector<std::
     const std::string& argument = arguments[k];
     const bool hasValue = k + 1 < arguments.size();
     if (argument == "--workdir" && hasValue) {
-      options.workingFolder = std::filesystem::path(std::u8string(arguments[k + 1].begin(), arguments[k + 1].end()));
-      ++k;
+      options.workingFolder = pathFromUtf8(arguments[++k]);
     } else if (argument == "--number-format" && hasValue) {
       const auto format = namedNumberFormat(arguments[++k]);
       if (!format) return "formato de n\u00fameros desconocido: " + arguments[k] + " (point o comma)";
