@@ -188,10 +188,12 @@ void ControlBinder::bindDialog(std::string_view window, HWND dialog) {
     if (binding.window == nullptr || binding.window == dialog) continue;
     binding.placeDlu = placeInDialogUnits(dialog, binding.window);
     // Overlapping controls paint only where no control above them lies;
-    // labels show their texts as they are, ampersands included.
+    // labels show their texts as they are, ampersands included, on one line
+    // (a caption wider than its label is cut, not wrapped out of sight).
     const LONG_PTR style = GetWindowLongPtrW(binding.window, GWL_STYLE);
     const bool label = binding.control->kind == ControlKind::Label;
-    SetWindowLongPtrW(binding.window, GWL_STYLE, style | WS_CLIPSIBLINGS | (label ? SS_NOPREFIX : 0));
+    SetWindowLongPtrW(binding.window, GWL_STYLE,
+                      style | WS_CLIPSIBLINGS | (label ? SS_NOPREFIX | SS_CENTERIMAGE : 0));
   }
   // A control lies in the smallest frame around it and shows only while
   // the frame shows.
@@ -296,6 +298,10 @@ void ControlBinder::show(MainWindowState& state, std::string_view window) {
     place(binding, *control, top);
     showChild(binding, *control, shown(binding, *control));
   }
+  // Frames leave their old borders behind when they move: the dialog is
+  // painted again.
+  for (HWND dialog : moved_) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  moved_.clear();
   if (menuShown)
     for (const Binding& binding : bindings_)
       if (binding.window == binding.dialog && GetMenu(binding.dialog) != nullptr) DrawMenuBar(binding.dialog);
@@ -317,6 +323,7 @@ void ControlBinder::place(const Binding& binding, const Control& control, int to
   MapDialogRect(binding.dialog, &pixels);
   SetWindowPos(binding.window, nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
                pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  moved_.insert(binding.dialog);
 }
 
 void ControlBinder::showChild(const Binding& binding, const Control& control, bool shown) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "app/main_window_state.hpp"
@@ -73,6 +74,8 @@ class ControlBinder {
   std::unordered_map<int, MenuEntryCopy> removedEntries_;
   // Where each moved or resized child window was last put, dialog units.
   std::unordered_map<HWND, RECT> placed_;
+  // Dialogs with a child window moved by the show under way.
+  std::unordered_set<HWND> moved_;
   bool showing_ = false;
   bool interactive_ = true;
 };
