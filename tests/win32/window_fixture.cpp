@@ -57,6 +57,14 @@ SeenBox readBox(HWND box) {
           seen.icon = icon;
           seen.iconFound = true;
         }
+    } else if (kind == L"ComboBox") {
+      const auto count = static_cast<int>(SendMessageW(child, CB_GETCOUNT, 0, 0));
+      for (int k = 0; k < count; ++k) {
+        std::wstring entry(static_cast<std::size_t>(SendMessageW(child, CB_GETLBTEXTLEN, k, 0)) + 1, L'\0');
+        entry.resize(static_cast<std::size_t>(
+            SendMessageW(child, CB_GETLBTEXT, k, reinterpret_cast<LPARAM>(entry.data()))));
+        seen.lists.push_back(utf8Text(entry));
+      }
     } else if (kind == L"Static") {
       const std::string text = textOfWindow(child);
       if (text.size() > seen.text.size()) seen.text = text;
@@ -182,8 +190,11 @@ std::vector<SeenBox> WindowTest::answerBoxes(const std::function<void()>& action
           const std::lock_guard<std::mutex> lock(guard);
           seen.push_back(box);
         }
-        PostMessageW(s.found, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(pressed), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(pressed));
+        if (answer == kEscape || pressed == nullptr)
+          PostMessageW(s.found, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        else
+          PostMessageW(s.found, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(pressed), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(pressed));
         while (IsWindow(s.found) && IsWindowVisible(s.found)) Sleep(5);
       }
       Sleep(10);

@@ -22,7 +22,11 @@ struct SeenBox {
   MessageIcon icon = MessageIcon::Information;
   bool iconFound = false;
   std::vector<std::string> buttons;
+  std::vector<std::string> lists;  // the entries of its drop-down lists
 };
+
+// The answer that closes a box or dialog as Escape does.
+inline constexpr const char* kEscape = "\x1b";
 
 // The desktop program started in a folder with the shipped catalogues,
 // with helpers that act on its real windows with the messages a user's
@@ -50,8 +54,9 @@ class WindowTest : public ::testing::Test {
   std::string textOf(std::string_view name);
   bool shown(std::string_view name);
 
-  // Runs `action`, which is to open message boxes; records each box and
-  // answers it with the button captioned `answer` (or its first button).
+  // Runs `action`, which is to open message boxes or dialogs; records each
+  // and answers it with the button captioned `answer` (or its first
+  // button), or closes it as Escape does when `answer` is kEscape.
   std::vector<SeenBox> answerBoxes(const std::function<void()>& action, const std::string& answer = {});
 
   TempFolder folder;

@@ -4,6 +4,7 @@
 // Expected grid coordinates are those the Linux build prints for the same
 // points (and PROJ's cs2cs +proj=utm +datum=WGS84 agrees).
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -108,6 +109,27 @@ TEST_F(WindowTest, LeavingAsksInSpanishAndNoKeepsTheProgram) {
   EXPECT_EQ(seen[0].text, "Desea realmente salir ?");
   EXPECT_EQ(seen[0].buttons, (std::vector<std::string>{"S\u00ed", "No"}));
   EXPECT_EQ(endRequests, 0);
+}
+
+TEST_F(WindowTest, BuscarOpensTheFileDialogWithItsTitleAndFilter) {
+  clickOn("M_Archivo");
+  const std::vector<SeenBox> seen = answerBoxes([&] { clickOn("Browse_L"); }, kEscape);
+  ASSERT_EQ(seen.size(), 1U);
+  EXPECT_EQ(seen[0].title, "Archivo de Entrada");
+  EXPECT_NE(std::find(seen[0].lists.begin(), seen[0].lists.end(), "(*.*)"), seen[0].lists.end());
+  EXPECT_EQ(textOf("File_L"), "");
+}
+
+TEST_F(WindowTest, F1AsksForTheGuideAndSaysWhereItIsWhenNoViewerOpensIt) {
+  // The guide is looked for beside the working folder, where the test has
+  // none.
+  const std::vector<SeenBox> seen = answerBoxes([&] {
+    MSG key{window("LAT_D_L"), WM_KEYDOWN, VK_F1, 0, 0, {}};
+    EXPECT_TRUE(program->dispatchDialogMessage(key));
+  });
+  ASSERT_EQ(seen.size(), 1U);
+  EXPECT_TRUE(seen[0].text.starts_with("No se pudo abrir la ayuda.")) << seen[0].text;
+  EXPECT_EQ(seen[0].icon, MessageIcon::Warning);
 }
 
 int menuBarEntries(HWND window) { return GetMenuItemCount(GetMenu(window)); }
