@@ -37,6 +37,20 @@ brelosta_install_packages() {
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# brelosta_wine: Wine for the Windows build's programs, quiet, with a prefix
+# of its own (build-windows/wineprefix, made on first use; no display
+# needed, nothing offered for download).
+brelosta_wine() {
+  export WINEPREFIX="$PWD/build-windows/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Preparando Wine en $WINEPREFIX"
+    wineboot --init >/dev/null 2>&1
+    wineserver --wait
+  fi
+}
+
 # brelosta_build DIR [CMAKE OPTIONS...]
 brelosta_build() {
   local dir="$1"

@@ -7,16 +7,8 @@
 # --gtest_filter=Scenario*).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-export WINEPREFIX="$PWD/build-windows/wineprefix"
-export WINEDEBUG=-all
-# No .NET or HTML engine to offer: nothing asks to be downloaded.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "Preparando Wine en $WINEPREFIX"
-  wineboot --init >/dev/null 2>&1
-  wineserver --wait
-fi
+source scripts/setup.sh
+brelosta_wine
 
 passed=0
 failed=0

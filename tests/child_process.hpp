@@ -10,9 +10,11 @@
 namespace brelosta {
 
 // Runs `program` with the UTF-8 `arguments`, its standard output and error
-// going to the files `out` and `err`; its exit code, or -1 when it could
-// not be started or did not end normally.
+// going to the files `out` and `err`, in this process's environment with
+// the variables of `environment` ("NAME=value") set; its exit code, or -1
+// when it could not be started or did not end normally.
 int runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-               const std::filesystem::path& out, const std::filesystem::path& err);
+               const std::filesystem::path& out, const std::filesystem::path& err,
+               const std::vector<std::string>& environment = {});
 
 }  // namespace brelosta

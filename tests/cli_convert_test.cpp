@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/commands.hpp"
+#include "app/number_format_choice.hpp"
 #include "app/recording_toolkit.hpp"
 #include "app/startup.hpp"
 #include "child_process.hpp"
@@ -45,7 +46,8 @@ class CliConvertTest : public ::testing::Test {
  protected:
   CliRun run(const std::vector<std::string>& arguments) const {
     CliRun result;
-    result.exitCode = runProgram(BRELOSTA_CLI, arguments, folder_ / "stdout", folder_ / "stderr");
+    result.exitCode = runProgram(BRELOSTA_CLI, arguments, folder_ / "stdout", folder_ / "stderr",
+                                 {std::string(kNumberFormatVariable) + "=" + numberFormatVariable_});
     result.out = readFileBytes(folder_ / "stdout").value_or("");
     result.err = readFileBytes(folder_ / "stderr").value_or("");
     fs::remove(folder_ / "stdout");
@@ -72,6 +74,8 @@ class CliConvertTest : public ::testing::Test {
 
   TempFolder temp_;
   const fs::path folder_ = temp_.path();
+  // The machine's regional settings would decide otherwise.
+  std::string numberFormatVariable_ = "point";
 };
 
 TEST_F(CliConvertTest, RefusesACommandLineItCannotRun) {
@@ -198,6 +202,47 @@ TEST_F(CliConvertTest, MayWriteOverItsInputFile) {
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_TRUE(readFileBytes(points).value_or("").starts_with("BM-01 Catedral,10,30,56.86980,"));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+}
+
+// The window reads the regional settings, then BRELOSTA_NUMBER_FORMAT, then
+// --number-format; the command line the same.
+TEST_F(CliConvertTest, ChoosesTheDecimalMarkAsTheWindowDoes) {
+  const fs::path out = folder_ / "salida.txt";
+  const std::string commaLine = "BM-01 Catedral,10,30,\"56,86980\",-66,54,\"49,85535\",\"905,3000\"\r\n";
+  const std::string pointLine = "BM-01 Catedral,10,30,56.86980,-66,54,49.85535,905.3000\r\n";
+  numberFormatVariable_ = "comma";
+  EXPECT_EQ(convert(kSource / "data" / "puntos_ejemplo.txt", out).exitCode, 0);
+  EXPECT_TRUE(readFileBytes(out).value_or("").starts_with(commaLine));
+  EXPECT_EQ(convert(kSource / "data" / "puntos_ejemplo.txt", out, "--number-format point").exitCode, 0);
+  EXPECT_TRUE(readFileBytes(out).value_or("").starts_with(pointLine));
+
+  numberFormatVariable_ = "coma";
+  const CliRun bad = convert(kSource / "data" / "puntos_ejemplo.txt", out, "--number-format comma");
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_TRUE(bad.err.starts_with("BRELOSTA_NUMBER_FORMAT debe ser point o comma\n")) << bad.err;
+  EXPECT_TRUE(readFileBytes(out).value_or("").starts_with(pointLine));
+  const CliRun script = run({"script", "--number-format", "comma", "-"});
+  EXPECT_EQ(script.exitCode, 2);
+  EXPECT_EQ(script.err, "BRELOSTA_NUMBER_FORMAT debe ser point o comma\n");
+}
+
+// Names beyond the system's narrow code page (on Windows) pass whole from
+// the command line to the files; a run that fails leaves the old output.
+TEST_F(CliConvertTest, ConvertsFilesWithAccentedNames) {
+  const fs::path in = folder_ / pathFromUtf8("Señales de Ávila.txt");
+  const fs::path out = folder_ / pathFromUtf8("Salida ñandú.txt");
+  fs::copy_file(kSource / "data" / "puntos_ejemplo.txt", in);
+  ASSERT_TRUE(writeTextFile(out, {"old"}));
+  const CliRun result = convert(in, out, "--report");
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  const std::string report = decodeWindows1252(readFileBytes(out).value_or(""));
+  EXPECT_NE(report.find("Archivo de Entrada: Señales de Ávila.txt"), std::string::npos) << report;
+  EXPECT_NE(report.find("Archivo de Salida: Salida ñandú.txt"), std::string::npos) << report;
+
+  fs::copy_file(kSource / "tests" / "data" / "puntos_norte_fuera.txt", in, fs::copy_options::overwrite_existing);
+  EXPECT_EQ(convert(in, out, "--report").exitCode, 1);
+  EXPECT_EQ(decodeWindows1252(readFileBytes(out).value_or("")), report);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2);
 }
 
 TEST(TerminalToolkit, DrawsAProgressBarAndShowsMessagesOnTheErrorStream) {

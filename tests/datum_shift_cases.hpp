@@ -23,12 +23,13 @@ inline const ShiftParameters kLaCanoa = ShiftParameters::fromDisplayUnits(
     {-270.933, 115.599, -360.226}, -5.266, -1.238, 2.381, -5.109, {2464351.594, -5783466.613, 974809.808});
 
 inline DatumShift shiftOf(std::string source, std::string target, std::optional<DatumShiftMethod> method,
-                   const ShiftParameters& parameters = kLaCanoa) {
+                          const ShiftParameters& parameters = kLaCanoa) {
   const auto ellipsoid = [](const std::string& datum) { return datum == "WGS84" ? kWgs84 : kInternational; };
   return {source, target, ellipsoid(source), ellipsoid(target), method, parameters};
 }
 
-inline void expectSamePosition(GeodeticPosition actual, GeodeticPosition expected, double degrees, double metres) {
+inline void expectSamePosition(GeodeticPosition actual, GeodeticPosition expected, double degrees,
+                               double metres) {
   EXPECT_NEAR(actual.latitude, expected.latitude, degrees);
   EXPECT_NEAR(actual.longitude, expected.longitude, degrees);
   EXPECT_NEAR(actual.height, expected.height, metres);

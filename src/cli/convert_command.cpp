@@ -4,9 +4,11 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <variant>
 
 #include "app/commands.hpp"
 #include "app/configuration.hpp"
+#include "app/number_format_choice.hpp"
 #include "app/startup.hpp"
 #include "cli/terminal_toolkit.hpp"
 #include "core/path_text.hpp"
@@ -43,10 +45,13 @@ Opciones:
                            registros separados por comas ("Sin Encabezado")
   --workdir CARPETA        carpeta con datum.txt y elipsoide.txt (por
                            omisión, la actual)
-  --number-format point    números de la pantalla con punto decimal (por
-                           omisión)
+  --number-format point    números de la pantalla con punto decimal
   --number-format comma    con coma decimal y punto de miles
   --help                   muestra esta ayuda
+
+Sin --number-format vale la variable BRELOSTA_NUMBER_FORMAT (point o
+comma) y, sin ella, el formato de la configuración regional, como en la
+ventana: una configuración guardada allí convierte igual aquí.
 
 Los mensajes que la ventana mostraría se escriben en la salida de errores
 como "Atención: TEXTO". En una terminal, una barra muestra el avance.
@@ -75,6 +80,7 @@ struct ConvertOptions {
 std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& args, std::ostream& err) {
   ConvertOptions options;
   options.workingFolder = std::filesystem::current_path();
+  std::optional<std::string_view> formatName;
   const auto bad = [&](const std::string& why) {
     err << why << "\nUse «brelosta-cli convert --help» para ver las opciones.\n";
     return std::nullopt;
@@ -96,17 +102,14 @@ std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& 
     } else if (arg == "--workdir" && hasValue) {
       options.workingFolder = path();
     } else if (arg == "--number-format" && hasValue) {
-      const std::string_view format = args[++k];
-      if (format == "point")
-        options.numberFormat = NumberFormat::point();
-      else if (format == "comma")
-        options.numberFormat = NumberFormat::comma();
-      else
-        return bad("formato de números desconocido: " + std::string(format) + " (point o comma)");
+      formatName = args[++k];
     } else {
       return bad("opción desconocida o sin valor: " + std::string(arg));
     }
   }
+  const auto format = userNumberFormat(formatName);
+  if (const auto* problem = std::get_if<std::string>(&format)) return bad(*problem);
+  options.numberFormat = std::get<NumberFormat>(format);
   if (options.configuration.empty()) return bad("falta --config");
   if (options.input.empty()) return bad("falta --in");
   if (options.output.empty()) return bad("falta --out");

@@ -4,10 +4,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
+#include "app/number_format_choice.hpp"
 #include "cli/convert_command.hpp"
 #include "cli/platform/console.hpp"
 #include "cli/script_driver.hpp"
@@ -56,8 +59,12 @@ programa muestra se escribe como "message ICONO TÍTULO: TEXTO".
 
 Opciones:
   --workdir CARPETA        carpeta de trabajo (por omisión, la actual)
-  --number-format point    números con punto decimal (por omisión)
+  --number-format point    números con punto decimal
   --number-format comma    números con coma decimal y punto de miles
+
+Sin --number-format vale la variable BRELOSTA_NUMBER_FORMAT (point o
+comma) y, sin ella, el formato de la configuración regional, como en la
+ventana.
 
 Código de salida: 0, o 2 si una línea tiene una acción o un control desconocido.
 )";
@@ -66,6 +73,7 @@ int scriptCommand(const std::vector<std::string_view>& args) {
   brelosta::ScriptOptions options;
   options.workingFolder = std::filesystem::current_path();
   std::string_view scriptPath;
+  std::optional<std::string_view> formatName;
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string_view arg = args[k];
     const bool hasNext = k + 1 < args.size();
@@ -76,13 +84,7 @@ int scriptCommand(const std::vector<std::string_view>& args) {
     if (arg == "--workdir" && hasNext) {
       options.workingFolder = brelosta::pathFromUtf8(args[++k]);
     } else if (arg == "--number-format" && hasNext) {
-      const std::string_view format = args[++k];
-      if (format == "point") options.numberFormat = brelosta::NumberFormat::point();
-      else if (format == "comma") options.numberFormat = brelosta::NumberFormat::comma();
-      else {
-        std::cerr << "formato de números desconocido: " << format << " (point o comma)\n";
-        return 2;
-      }
+      formatName = args[++k];
     } else if (scriptPath.empty() && (arg == "-" || !arg.starts_with("--"))) {
       scriptPath = arg;
     } else {
@@ -90,6 +92,12 @@ int scriptCommand(const std::vector<std::string_view>& args) {
       return 2;
     }
   }
+  const auto format = brelosta::userNumberFormat(formatName);
+  if (const auto* problem = std::get_if<std::string>(&format)) {
+    std::cerr << *problem << '\n';
+    return 2;
+  }
+  options.numberFormat = std::get<brelosta::NumberFormat>(format);
   if (scriptPath.empty()) {
     std::cerr << kScriptUsage;
     return 2;
@@ -115,7 +123,8 @@ int main(int argc, char** argv) {
   }
   const std::vector<std::string_view> rest(args.begin() + 1, args.end());
   if (args[0] == "script") return scriptCommand(rest);
-  if (args[0] == "convert") return brelosta::convertCommand(rest, std::cout, std::cerr, brelosta::platform::standardErrorIsTerminal());
+  if (args[0] == "convert")
+    return brelosta::convertCommand(rest, std::cout, std::cerr, brelosta::platform::standardErrorIsTerminal());
   std::cerr << "orden desconocida: " << args[0] << "\n" << kUsage;
   return 2;
 }

@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "core/platform/locale.hpp"
 #include "qt/desktop_program.hpp"
 #include "qt/program_options.hpp"
 #include "qt/spanish.hpp"
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
   brelosta::installSpanishTranslation(application);
 
   const auto parsed = brelosta::programOptions(application.arguments().mid(1),
-                                               qEnvironmentVariable(brelosta::kNumberFormatVariable), QLocale());
+                                               qEnvironmentVariable(brelosta::kNumberFormatVariable),
+                                               brelosta::platform::systemNumberFormat());
   QTextStream err(stderr);
   if (const auto* problem = std::get_if<QString>(&parsed)) {
     err << *problem << "\n\n" << brelosta::programUsage();

@@ -2,16 +2,6 @@
 
 namespace brelosta {
 
-NumberFormat localeNumberFormat(const QLocale& locale) {
-  return locale.decimalPoint() == QStringLiteral(",") ? NumberFormat::comma() : NumberFormat::point();
-}
-
-std::optional<NumberFormat> namedNumberFormat(const QString& name) {
-  if (name == QLatin1String("point")) return NumberFormat::point();
-  if (name == QLatin1String("comma")) return NumberFormat::comma();
-  return std::nullopt;
-}
-
 QString programUsage() {
   return QStringLiteral(
       "Uso: brelosta [--workdir CARPETA] [--number-format point|comma]\n"
@@ -29,14 +19,9 @@ QString programUsage() {
 }
 
 std::variant<ProgramOptions, QString> programOptions(const QStringList& arguments, const QString& numberFormatVariable,
-                                                    const QLocale& locale) {
+                                                    NumberFormat systemFormat) {
   ProgramOptions options;
-  options.numberFormat = localeNumberFormat(locale);
-  if (!numberFormatVariable.isEmpty()) {
-    const auto format = namedNumberFormat(numberFormatVariable);
-    if (!format) return QStringLiteral("%1 debe ser point o comma").arg(QLatin1String(kNumberFormatVariable));
-    options.numberFormat = *format;
-  }
+  std::optional<std::string> formatName;
   for (qsizetype k = 0; k < arguments.size(); ++k) {
     const QString& argument = arguments[k];
     const bool hasValue = k + 1 < arguments.size();
@@ -45,13 +30,14 @@ std::variant<ProgramOptions, QString> programOptions(const QStringList& argument
     } else if (argument == QLatin1String("--workdir") && hasValue) {
       options.workingFolder = std::filesystem::path(arguments[++k].toStdString());
     } else if (argument == QLatin1String("--number-format") && hasValue) {
-      const auto format = namedNumberFormat(arguments[++k]);
-      if (!format) return QStringLiteral("formato de números desconocido: %1 (point o comma)").arg(arguments[k]);
-      options.numberFormat = *format;
+      formatName = arguments[++k].toStdString();
     } else {
       return QStringLiteral("opción desconocida: %1").arg(argument);
     }
   }
+  const auto format = chooseNumberFormat(systemFormat, numberFormatVariable.toStdString(), formatName);
+  if (const auto* problem = std::get_if<std::string>(&format)) return QString::fromStdString(*problem);
+  options.numberFormat = std::get<NumberFormat>(format);
   return options;
 }
 

@@ -1,22 +1,15 @@
 #pragma once
 
-#include <QLocale>
 #include <QStringList>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <variant>
 
+#include "app/number_format_choice.hpp"
 #include "core/number_format.hpp"
 
 namespace brelosta {
-
-// The number format of a locale: a decimal comma where the locale writes
-// one (es_VE, de_DE), a decimal point otherwise.
-NumberFormat localeNumberFormat(const QLocale& locale);
-
-// "point" or "comma".
-std::optional<NumberFormat> namedNumberFormat(const QString& name);
 
 struct ProgramOptions {
   // Where to start; nothing = the current directory.
@@ -25,14 +18,13 @@ struct ProgramOptions {
   bool helpOnly = false;
 };
 
-inline constexpr const char* kNumberFormatVariable = "BRELOSTA_NUMBER_FORMAT";
-
-// The options of the command line (without the program name), then of the
-// environment variable BRELOSTA_NUMBER_FORMAT (given as
-// `numberFormatVariable`), then of the locale. A text with the reason
-// when the command line cannot be used.
+// The options of the command line (without the program name); the number
+// format as every front end chooses it (chooseNumberFormat) from the
+// system's `systemFormat`, the environment variable BRELOSTA_NUMBER_FORMAT
+// (given as `numberFormatVariable`) and --number-format. A text with the
+// reason when the command line cannot be used.
 std::variant<ProgramOptions, QString> programOptions(const QStringList& arguments, const QString& numberFormatVariable,
-                                                    const QLocale& locale);
+                                                    NumberFormat systemFormat);
 
 QString programUsage();
 

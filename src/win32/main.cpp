@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/number_format_choice.hpp"
 #include "core/path_text.hpp"
 #include "win32/desktop_program.hpp"
 #include "win32/program_options.hpp"
@@ -20,12 +21,6 @@ std::vector<std::string> commandLineArguments() {
   return arguments;
 }
 
-std::string environmentVariable(const wchar_t* name) {
-  wchar_t value[64] = {};
-  const DWORD length = GetEnvironmentVariableW(name, value, 64);
-  return length > 0 && length < 64 ? brelosta::utf8Text(value) : std::string();
-}
-
 int refuse(const std::string& problem) {
   const std::wstring text = brelosta::wideText(problem + "\n\n" + brelosta::kProgramUsage);
   MessageBoxW(nullptr, text.c_str(), L"Brelosta", MB_ICONERROR | MB_OK);
@@ -35,10 +30,13 @@ int refuse(const std::string& problem) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  const auto parsed = brelosta::programOptions(commandLineArguments(), environmentVariable(L"BRELOSTA_NUMBER_FORMAT"),
-                                               brelosta::regionalNumberFormat());
+  const auto parsed = brelosta::programOptions(commandLineArguments());
   if (const auto* problem = std::get_if<std::string>(&parsed)) return refuse(*problem);
   const auto& options = std::get<brelosta::ProgramOptions>(parsed);
+  // The regional settings' decimal mark, unless BRELOSTA_NUMBER_FORMAT or
+  // --number-format says otherwise.
+  const auto format = brelosta::userNumberFormat(options.numberFormat);
+  if (const auto* problem = std::get_if<std::string>(&format)) return refuse(*problem);
   // The working folder is the current directory, as for any program started
   // there (the Start-menu shortcut starts it in Documents\Brelosta);
   // --workdir moves there first, so file dialogs open there too.
@@ -48,7 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (error) return refuse("no se pudo abrir la carpeta de trabajo: " + brelosta::utf8FromPath(*options.workingFolder));
   }
 
-  brelosta::DesktopProgram program(options.numberFormat);
+  brelosta::DesktopProgram program(std::get<brelosta::NumberFormat>(format));
   // The user guide lies beside the program.
   wchar_t executable[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, executable, MAX_PATH);

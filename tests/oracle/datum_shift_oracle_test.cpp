@@ -1,9 +1,9 @@
 // The datum shifts and geocentric coordinates against GeographicLib and
 // PROJ's cct, independent implementations of the same formulas.
 
-#include <GeographicLib/Geocentric.hpp>
 #include <gtest/gtest.h>
 
+#include <GeographicLib/Geocentric.hpp>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -25,7 +25,8 @@ TEST(Geocentric, AgreesWithGeographicLib) {
         EXPECT_LT(distance(toGeocentric({latitude, longitude, height}, kWgs84), {X, Y, Z}), 1e-6)
             << latitude << ", " << longitude << ", " << height;
         const GeodeticPosition back = fromGeocentric({X, Y, Z}, kWgs84);
-        SCOPED_TRACE(std::to_string(latitude) + ", " + std::to_string(longitude) + ", " + std::to_string(height));
+        SCOPED_TRACE(std::to_string(latitude) + ", " + std::to_string(longitude) + ", " +
+                     std::to_string(height));
         expectSamePosition(back, {latitude, longitude, height}, 1e-9, 1e-3);
       }
     }
@@ -35,22 +36,24 @@ TEST(Geocentric, AgreesWithGeographicLib) {
 // PROJ's abridged Molodensky (cct), an independent implementation of the
 // same formulas, as the oracle: lines "longitude latitude height" in
 // degrees and metres.
-std::vector<GeodeticPosition> projMolodensky(const std::vector<GeodeticPosition>& points, Geocentric translation,
-                                             const EllipsoidShape& source, const EllipsoidShape& target) {
+std::vector<GeodeticPosition> projMolodensky(const std::vector<GeodeticPosition>& points,
+                                             Geocentric translation, const EllipsoidShape& source,
+                                             const EllipsoidShape& target) {
   char command[1024];
   std::snprintf(command, sizeof command,
                 "cct -d 12 +proj=pipeline +step +proj=unitconvert +xy_in=deg +xy_out=rad "
                 "+step +proj=molodensky +abridged +a=%.17g +rf=%.17g +da=%.17g +df=%.17g +dx=%.17g +dy=%.17g "
                 "+dz=%.17g +step +proj=unitconvert +xy_in=rad +xy_out=deg",
-                source.a, 1.0 / source.f, target.a - source.a, target.f - source.f, translation.X, translation.Y,
-                translation.Z);
+                source.a, 1.0 / source.f, target.a - source.a, target.f - source.f, translation.X,
+                translation.Y, translation.Z);
   return runProj(command, points);
 }
 
 TEST(ShiftDatum, MolodenskyAgreesWithProj) {
   std::vector<GeodeticPosition> points;
   for (double latitude = 0.5; latitude <= 12.5; latitude += 3.0)
-    for (double longitude = -73.0; longitude <= -59.0; longitude += 3.5) points.push_back({latitude, longitude, 500.0});
+    for (double longitude = -73.0; longitude <= -59.0; longitude += 3.5)
+      points.push_back({latitude, longitude, 500.0});
   points.push_back({-40.0, 100.0, 0.0});
 
   const Geocentric toWgs84 = kLaCanoa.T;

@@ -1,7 +1,8 @@
 // Transverse Mercator against GeographicLib's exact projection.
 
-#include <GeographicLib/TransverseMercatorExact.hpp>
 #include <gtest/gtest.h>
+
+#include <GeographicLib/TransverseMercatorExact.hpp>
 
 #include "geodesy/transverse_mercator.hpp"
 

@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <cwchar>
+#include <string_view>
+
 #include "child_process.hpp"
 
 namespace brelosta {
@@ -33,14 +36,34 @@ std::wstring quoted(const std::wstring& argument) {
 
 HANDLE createOutput(const std::filesystem::path& path) {
   SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  return ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited, CREATE_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+  return ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// This process's environment block with the variables of `environment`
+// put in place of their namesakes.
+std::wstring environmentBlock(const std::vector<std::string>& environment) {
+  std::vector<std::wstring> own;
+  for (const std::string& variable : environment) own.push_back(wide(variable));
+  const auto overridden = [&](std::wstring_view variable) {
+    for (const std::wstring& mine : own)
+      if (variable.starts_with(std::wstring_view(mine).substr(0, mine.find(L'=') + 1))) return true;
+    return false;
+  };
+  std::wstring block;
+  wchar_t* const strings = ::GetEnvironmentStringsW();
+  for (const wchar_t* variable = strings; *variable != L'\0'; variable += std::wcslen(variable) + 1)
+    if (!overridden(variable)) block.append(variable) += L'\0';
+  ::FreeEnvironmentStringsW(strings);
+  for (const std::wstring& mine : own) block.append(mine) += L'\0';
+  return block += L'\0';
 }
 
 }  // namespace
 
 int runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-               const std::filesystem::path& out, const std::filesystem::path& err) {
+               const std::filesystem::path& out, const std::filesystem::path& err,
+               const std::vector<std::string>& environment) {
   std::wstring commandLine = quoted(program.wstring());
   for (const std::string& argument : arguments) commandLine += L" " + quoted(wide(argument));
 
@@ -53,8 +76,10 @@ int runProgram(const std::filesystem::path& program, const std::vector<std::stri
   startup.hStdOutput = outFile;
   startup.hStdError = errFile;
   PROCESS_INFORMATION process{};
-  const bool started = ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &startup, &process) != 0;
+  std::wstring variables = environmentBlock(environment);
+  const bool started =
+      ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                       CREATE_UNICODE_ENVIRONMENT, variables.data(), nullptr, &startup, &process) != 0;
   ::CloseHandle(outFile);
   ::CloseHandle(errFile);
   if (!started) return -1;

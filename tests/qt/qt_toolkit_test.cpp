@@ -30,42 +30,41 @@ TEST(QtFileFilter, DescriptionPatternPairs) {
 }
 
 TEST(ProgramOptionsTest, NumberFormatFromLocaleVariableAndCommandLine) {
-  const QLocale venezuela(QLocale::Spanish, QLocale::Venezuela);
-  const QLocale unitedStates(QLocale::English, QLocale::UnitedStates);
+  const NumberFormat comma = NumberFormat::comma();
+  const NumberFormat point = NumberFormat::point();
   const struct {
     const char* name;
     QStringList arguments;
     QString variable;
-    QLocale locale;
+    NumberFormat system;
     NumberFormat expected;
   } cases[] = {
-      {"Venezuelan locale", {}, {}, venezuela, NumberFormat::comma()},
-      {"German locale", {}, {}, QLocale(QLocale::German, QLocale::Germany), NumberFormat::comma()},
-      {"US locale", {}, {}, unitedStates, NumberFormat::point()},
-      {"C locale", {}, {}, QLocale::c(), NumberFormat::point()},
-      {"variable over locale", {}, QStringLiteral("point"), venezuela, NumberFormat::point()},
+      {"comma in the regional settings", {}, {}, comma, comma},
+      {"point in the regional settings", {}, {}, point, point},
+      {"variable over locale", {}, QStringLiteral("point"), comma, point},
       {"command line over variable", {QStringLiteral("--number-format"), QStringLiteral("comma")},
-       QStringLiteral("point"), unitedStates, NumberFormat::comma()},
+       QStringLiteral("point"), point, comma},
   };
   for (const auto& c : cases) {
-    const auto options = programOptions(c.arguments, c.variable, c.locale);
+    const auto options = programOptions(c.arguments, c.variable, c.system);
     ASSERT_TRUE(std::holds_alternative<ProgramOptions>(options)) << c.name;
     EXPECT_EQ(std::get<ProgramOptions>(options).numberFormat, c.expected) << c.name;
   }
 }
 
 TEST(ProgramOptionsTest, WorkingFolderAndBadOptions) {
-  const auto folder = programOptions({QStringLiteral("--workdir"), QStringLiteral("/datos/proyecto")}, {}, QLocale::c());
+  const NumberFormat point = NumberFormat::point();
+  const auto folder = programOptions({QStringLiteral("--workdir"), QStringLiteral("/datos/proyecto")}, {}, point);
   ASSERT_TRUE(std::holds_alternative<ProgramOptions>(folder));
   EXPECT_EQ(std::get<ProgramOptions>(folder).workingFolder, std::filesystem::path("/datos/proyecto"));
-  EXPECT_FALSE(std::get<ProgramOptions>(programOptions({}, {}, QLocale::c())).workingFolder.has_value());
+  EXPECT_FALSE(std::get<ProgramOptions>(programOptions({}, {}, point)).workingFolder.has_value());
 
   const QStringList bad[] = {{QStringLiteral("--number-format"), QStringLiteral("decimal")},
                              {QStringLiteral("--workdir")},
                              {QStringLiteral("--ventana")}};
   for (const QStringList& arguments : bad)
-    EXPECT_TRUE(std::holds_alternative<QString>(programOptions(arguments, {}, QLocale::c()))) << arguments.join(' ').toStdString();
-  EXPECT_TRUE(std::holds_alternative<QString>(programOptions({}, QStringLiteral("coma"), QLocale::c())));
+    EXPECT_TRUE(std::holds_alternative<QString>(programOptions(arguments, {}, point))) << arguments.join(' ').toStdString();
+  EXPECT_TRUE(std::holds_alternative<QString>(programOptions({}, QStringLiteral("coma"), point)));
 }
 
 // Answers the next file dialog: records its title and filters, then picks

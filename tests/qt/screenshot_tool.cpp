@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     if (arguments[k] == QLatin1String("--workdir") && k + 1 < arguments.size()) workdir = arguments[++k];
     else if (arguments[k] == QLatin1String("--out") && k + 1 < arguments.size()) outdir = arguments[++k];
     else if (arguments[k] == QLatin1String("--number-format") && k + 1 < arguments.size())
-      format = brelosta::namedNumberFormat(arguments[++k]).value_or(format);
+      format = brelosta::namedNumberFormat(arguments[++k].toStdString()).value_or(format);
     else script = arguments[k];
   }
   QFile file(script);

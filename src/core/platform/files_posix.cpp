@@ -8,7 +8,9 @@
 
 namespace brelosta::platform {
 
-std::FILE* openFile(const std::filesystem::path& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
+  return std::fopen(path.c_str(), mode);
+}
 
 NewFileResult createNewFile(const std::filesystem::path& path, std::FILE*& file) {
   // Created with the usual permissions (the umask applies).
@@ -22,7 +24,8 @@ NewFileResult createNewFile(const std::filesystem::path& path, std::FILE*& file)
 }
 
 void startWriteBack(std::FILE* file, std::size_t offset, std::size_t length) {
-  ::sync_file_range(::fileno(file), static_cast<off_t>(offset), static_cast<off_t>(length), SYNC_FILE_RANGE_WRITE);
+  ::sync_file_range(::fileno(file), static_cast<off_t>(offset), static_cast<off_t>(length),
+                    SYNC_FILE_RANGE_WRITE);
 }
 
 bool writeThrough(std::FILE* file) { return ::fsync(::fileno(file)) == 0; }

@@ -20,8 +20,8 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
 }
 
 NewFileResult createNewFile(const std::filesystem::path& path, std::FILE*& file) {
-  const HANDLE handle =
-      ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE)
     return ::GetLastError() == ERROR_FILE_EXISTS ? NewFileResult::Exists : NewFileResult::Failed;
   const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
@@ -49,8 +49,8 @@ bool replaceFile(const std::filesystem::path& from, const std::filesystem::path&
 
 std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path) {
   // Opened without asking for read or write access, only to ask what it is.
-  const HANDLE handle = ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE handle = ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
   BY_HANDLE_FILE_INFORMATION information{};
   const bool known = ::GetFileInformationByHandle(handle, &information) != 0;

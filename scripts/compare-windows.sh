@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Shows that the Windows build (brelosta-cli.exe under Wine) prints and writes
+# byte for byte what the Linux build does: every scenario of tests/scenarios,
+# and every file of tests/data and data/ converted with each shipped
+# configuration, forward and back, with and without report; each in both
+# decimal marks. Compares the exit code, standard output, standard error and
+# every file left in the working folder. Needs build/ and build-windows/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+brelosta_wine
+root="$PWD"
+linux="$root/build/src/cli/brelosta-cli"
+windows="$root/build-windows/src/cli/brelosta-cli.exe"
+
+# Neither build may take the decimal mark from this machine's settings.
+unset BRELOSTA_NUMBER_FORMAT
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/brelosta-compare-XXXXXX")"
+trap 'rm -rf "$work"' EXIT
+
+# A working folder with the shipped catalogues.
+fresh_folder() {
+  rm -rf "$1"
+  mkdir -p "$1"
+  cp data/datum.txt data/elipsoide.txt "$1"
+}
+
+# run_both NAME COMMAND-ARGUMENTS...: runs both builds in $work/linux and
+# $work/windows (prepared by the caller) and compares what they leave.
+runs=0
+differences=0
+succeeded=0
+run_both() {
+  local name="$1" side status
+  shift
+  for side in linux windows; do
+    status=0
+    if [ "$side" = linux ]; then
+      (cd "$work/$side" && "$linux" "$@" >"$work/$side.out" 2>"$work/$side.err") || status=$?
+    else
+      (cd "$work/$side" && wine "$windows" "$@" >"$work/$side.out" 2>"$work/$side.err") || status=$?
+    fi
+    echo "$status" >"$work/$side.status"
+  done
+  runs=$((runs + 1))
+  [ "$(cat "$work/linux.status")" = 0 ] && succeeded=$((succeeded + 1))
+  local problem=""
+  for part in status out err; do
+    cmp -s "$work/linux.$part" "$work/windows.$part" || problem+=" $part"
+  done
+  diff -r "$work/linux" "$work/windows" >/dev/null || problem+=" files"
+  if [ -n "$problem" ]; then
+    differences=$((differences + 1))
+    echo "DIFERENCIA ($problem ): $name" >&2
+    diff "$work/linux.out" "$work/windows.out" | head -5 >&2 || true
+    diff "$work/linux.err" "$work/windows.err" | head -5 >&2 || true
+    diff -r "$work/linux" "$work/windows" | head -5 >&2 || true
+  fi
+}
+
+# The script of a scenario and its input files, with the decimal mark of the
+# run; the working folder is the current one ("{dir}" becomes ".").
+substitute() { # MARK QUOTE
+  sed -e "s/{\.}/$1/g" -e "s/{q}/$2/g" -e 's/{dir}/./g'
+}
+
+prepare_scenario() { # SCENARIO MARK QUOTE FOLDER
+  local scenario="$1" mark="$2" quote="$3" folder="$4" name
+  fresh_folder "$folder"
+  substitute "$mark" "$quote" <"$scenario" | tr -d '\r' >"$folder.script"
+  while read -r name; do rm -f "$folder/$name"; done < <(sed -n 's/^#! remove \([^ ]*\).*/\1/p' "$scenario")
+  # "#! file NAME" and the "#| LINE" lines after it: Windows-1252, CR LF.
+  awk -v folder="$folder" '
+    /^#! / { file = ""; if ($2 == "file") { file = folder "/" $3; printf "" > file; print file } next }
+    /^#\|/ { if (file != "") { line = substr($0, 4); printf "%s\r\n", line >> file } }
+  ' "$folder.script" | while read -r file; do
+    iconv -f UTF-8 -t CP1252 "$file" >"$file.1252" && mv "$file.1252" "$file"
+  done
+}
+
+for format in point comma; do
+  mark=.
+  quote=
+  if [ "$format" = comma ]; then mark=,; quote='"'; fi
+
+  while IFS= read -r scenario; do
+    for side in linux windows; do prepare_scenario "$scenario" "$mark" "$quote" "$work/$side"; done
+    cp "$work/linux.script" "$work/scenario.script"
+    run_both "$format ${scenario#tests/scenarios/}" script --workdir . --number-format "$format" ../scenario.script
+  done < <(find tests/scenarios -name '*.scn' | sort)
+
+  for config in tests/data/*.cfg data/*.cfg; do
+    for input in tests/data/* data/puntos_ejemplo.txt; do
+      for direction in "" --reverse; do
+        for report in "" --report; do
+          for side in linux windows; do
+            fresh_folder "$work/$side"
+            cp "$config" "$work/$side/config.cfg"
+            cp "$input" "$work/$side/$(basename "$input")"
+          done
+          run_both "$format convert $config $input $direction $report" convert --workdir . --config config.cfg \
+            --in "$(basename "$input")" --out salida.txt --number-format "$format" $direction $report
+        done
+      done
+    done
+  done
+done
+wineserver --wait
+
+echo "Linux y Windows: $runs ejecuciones comparadas ($succeeded con código 0), $differences con diferencias"
+((differences == 0))
