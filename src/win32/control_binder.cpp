@@ -160,9 +160,7 @@ bool findMenuEntry(HMENU menu, int id, HMENU& parent, int& position) {
 
 }  // namespace
 
-ControlBinder::ControlBinder(MainWindowState& state) : state_(state) {
-  forEachControl(state, [this](std::string_view name, Control& control) { names_.emplace(&control, name); });
-}
+ControlBinder::ControlBinder(MainWindowState& state) : state_(state) {}
 
 void ControlBinder::bindDialog(std::string_view window, HWND dialog) {
   const std::size_t first = bindings_.size();

@@ -60,7 +60,6 @@ class ControlBinder {
   void place(const Binding& binding, const Control& control, int topDlu);
 
   MainWindowState& state_;
-  std::unordered_map<const Control*, std::string> names_;
   std::vector<Binding> bindings_;
   std::unordered_map<std::string, std::size_t> byName_;
   std::vector<std::string> stacked_;
