@@ -81,7 +81,8 @@ RECT placeInDialogUnits(HWND dialog, HWND child) {
   MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
   const DialogUnits units = dialogUnits(dialog);
   return {static_cast<LONG>(std::lround(r.left / units.x)), static_cast<LONG>(std::lround(r.top / units.y)),
-          static_cast<LONG>(std::lround(r.right / units.x)), static_cast<LONG>(std::lround(r.bottom / units.y))};
+          static_cast<LONG>(std::lround(r.right / units.x)),
+          static_cast<LONG>(std::lround(r.bottom / units.y))};
 }
 
 bool contains(const RECT& outer, const RECT& inner) {
@@ -291,14 +292,16 @@ void ControlBinder::show(MainWindowState& state, std::string_view window) {
     int top = binding.placeDlu.top;
     if (const auto stackedFrame = stackedTops.find(binding.window); stackedFrame != stackedTops.end())
       top = stackedFrame->second;
-    else if (const auto stackedHolder = stackedTops.find(binding.container); stackedHolder != stackedTops.end())
+    else if (const auto stackedHolder = stackedTops.find(binding.container);
+             stackedHolder != stackedTops.end())
       top += stackedHolder->second - byWindow.at(binding.container)->placeDlu.top;
     place(binding, *control, top);
     showChild(binding, *control, shown(binding, *control));
   }
   // Frames leave their old borders behind when they move: the dialog is
   // painted again.
-  for (HWND dialog : moved_) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  for (HWND dialog : moved_)
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   moved_.clear();
   if (menuShown)
     for (const Binding& binding : bindings_)
@@ -310,7 +313,8 @@ void ControlBinder::place(const Binding& binding, const Control& control, int to
   RECT wanted = binding.placeDlu;
   wanted.top = topDlu;
   wanted.bottom = topDlu + (binding.placeDlu.bottom - binding.placeDlu.top);
-  if (control.width) wanted.right = wanted.left + (*control.width + kTwipsPerDialogUnit / 2) / kTwipsPerDialogUnit;
+  if (control.width)
+    wanted.right = wanted.left + (*control.width + kTwipsPerDialogUnit / 2) / kTwipsPerDialogUnit;
   RECT& placed = placed_[binding.window];
   if (placed.right == 0 && placed.bottom == 0) placed = binding.placeDlu;
   if (EqualRect(&placed, &wanted)) return;

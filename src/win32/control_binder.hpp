@@ -22,8 +22,8 @@ class ControlBinder {
     std::string name;
     Control* control;  // in the live state
     HWND dialog;
-    int id;              // child window or menu entry number
-    HWND window;         // the child window, the dialog for a window control, nullptr for a menu entry
+    int id;                    // child window or menu entry number
+    HWND window;               // the child window, the dialog for a window control, nullptr for a menu entry
     HWND container = nullptr;  // the frame that holds it, if any
     RECT placeDlu{};           // where the template puts it, dialog units
   };

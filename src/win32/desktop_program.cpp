@@ -133,8 +133,8 @@ DesktopProgram::~DesktopProgram() {
 }
 
 HWND DesktopProgram::createDialog(int resource, HWND owner) {
-  HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), owner, dialogProcedure,
-                                   reinterpret_cast<LPARAM>(this));
+  HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), owner,
+                                   dialogProcedure, reinterpret_cast<LPARAM>(this));
   if (dialog == nullptr) throw std::runtime_error("no se pudo crear la ventana");
   return dialog;
 }

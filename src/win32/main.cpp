@@ -2,6 +2,7 @@
 // window state.
 
 #include <windows.h>
+// after windows.h, which it needs
 #include <shellapi.h>
 
 #include "app/number_format_choice.hpp"
@@ -43,14 +44,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (options.workingFolder) {
     std::error_code error;
     std::filesystem::current_path(*options.workingFolder, error);
-    if (error) return refuse("no se pudo abrir la carpeta de trabajo: " + brelosta::utf8FromPath(*options.workingFolder));
+    if (error)
+      return refuse("no se pudo abrir la carpeta de trabajo: " +
+                    brelosta::utf8FromPath(*options.workingFolder));
   }
 
   brelosta::DesktopProgram program(std::get<brelosta::NumberFormat>(format));
   // The user guide lies beside the program.
   wchar_t executable[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, executable, MAX_PATH);
-  program.state().helpGuide = brelosta::utf8FromPath(std::filesystem::path(executable).parent_path() / L"ayuda.html");
+  program.state().helpGuide =
+      brelosta::utf8FromPath(std::filesystem::path(executable).parent_path() / L"ayuda.html");
   program.start(std::filesystem::current_path());
 
   MSG message;

@@ -62,8 +62,8 @@ HICON arrowIcon(bool rightwards, int width, int height) {
 }
 
 HICON programIcon(int side) {
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_BRELOSTA), IMAGE_ICON, side,
-                                       side, 0));
+  return static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_BRELOSTA), IMAGE_ICON, side, side, 0));
 }
 
 }  // namespace brelosta

@@ -128,7 +128,8 @@ Win32Toolkit::Win32Toolkit(const MainWindowState& state)
     windowClass.lpszClassName = kMessageWindowClass;
     RegisterClassW(&windowClass);
   }
-  messageWindow_ = CreateWindowExW(0, kMessageWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+  messageWindow_ =
+      CreateWindowExW(0, kMessageWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
 }
 
 Win32Toolkit::~Win32Toolkit() {
@@ -139,7 +140,8 @@ Win32Toolkit::~Win32Toolkit() {
   DestroyWindow(messageWindow_);
 }
 
-LRESULT CALLBACK Win32Toolkit::messageWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32Toolkit::messageWindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                      LPARAM lParam) {
   if (message != kRunJob) return DefWindowProcW(window, message, wParam, lParam);
   auto* job = reinterpret_cast<std::function<void()>*>(lParam);
   (*job)();
@@ -225,8 +227,8 @@ void Win32Toolkit::endRun() {
 bool Win32Toolkit::startHelpViewer(const std::filesystem::path& guide) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(guide, error)) return false;
-  const HINSTANCE started = ShellExecuteW(dialogOwner ? dialogOwner() : nullptr, L"open", guide.wstring().c_str(),
-                                          nullptr, nullptr, SW_SHOWNORMAL);
+  const HINSTANCE started = ShellExecuteW(dialogOwner ? dialogOwner() : nullptr, L"open",
+                                          guide.wstring().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   // ShellExecuteW reports success as a value above 32.
   return reinterpret_cast<INT_PTR>(started) > 32;
 }

@@ -1,14 +1,15 @@
 // The Windows program's command line.
 
-#include <gtest/gtest.h>
-
 #include "win32/program_options.hpp"
+
+#include <gtest/gtest.h>
 
 namespace brelosta {
 namespace {
 
 TEST(ProgramOptionsTest, WorkingFolderWithAccentsAndNumberFormat) {
-  const auto parsed = programOptions({"--workdir", "C:\\Se\u00f1ales de \u00c1vila", "--number-format", "comma"});
+  const auto parsed =
+      programOptions({"--workdir", "C:\\Se\u00f1ales de \u00c1vila", "--number-format", "comma"});
   ASSERT_TRUE(std::holds_alternative<ProgramOptions>(parsed));
   const ProgramOptions& options = std::get<ProgramOptions>(parsed);
   ASSERT_TRUE(options.workingFolder.has_value());

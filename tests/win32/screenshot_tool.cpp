@@ -11,6 +11,7 @@
 // skipped; the exit code is then 1.
 
 #include <windows.h>
+// after windows.h, which it needs
 #include <shellapi.h>
 
 #include <fstream>
@@ -90,7 +91,8 @@ bool runAction(DesktopProgram& program, const std::string& line, const std::file
   const std::string rest = firstSpace == std::string::npos ? std::string() : line.substr(firstSpace + 1);
   const auto secondSpace = rest.find(' ');
   const std::string name = rest.substr(0, secondSpace);
-  const std::string argument = secondSpace == std::string::npos ? std::string() : rest.substr(secondSpace + 1);
+  const std::string argument =
+      secondSpace == std::string::npos ? std::string() : rest.substr(secondSpace + 1);
   if (verb == "wait") {
     for (int k = 0; k < 6000 && program.converting(); ++k) pump(program, 10);
     return !program.converting();
@@ -142,9 +144,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   std::filesystem::path script;
   for (int k = 1; k < count; ++k) {
     const std::wstring argument = arguments[k];
-    if (argument == L"--workdir" && k + 1 < count) workdir = arguments[++k];
-    else if (argument == L"--out" && k + 1 < count) outdir = arguments[++k];
-    else script = argument;
+    if (argument == L"--workdir" && k + 1 < count)
+      workdir = arguments[++k];
+    else if (argument == L"--out" && k + 1 < count)
+      outdir = arguments[++k];
+    else
+      script = argument;
   }
   LocalFree(arguments);
   std::ifstream lines(script);

@@ -182,7 +182,8 @@ std::vector<SeenBox> WindowTest::answerBoxes(const std::function<void()>& action
         Sleep(50);
         SeenBox box = readBox(s.found);
         HWND pressed = nullptr;
-        for (HWND child = GetWindow(s.found, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        for (HWND child = GetWindow(s.found, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
           if (classOf(child) != L"Button" || !IsWindowVisible(child)) continue;
           if (pressed == nullptr || textOfWindow(child) == answer) pressed = child;
         }

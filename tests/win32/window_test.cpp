@@ -29,10 +29,26 @@ struct TypedPoint {
 };
 
 const TypedPoint kTypedPoints[] = {
-    {"CaracasLeftToRight", "Command1", "Coord_R", {"10", "30", "0"}, {"-66", "54", "0"}, "100", "19",
-     "1161462.9277", "729838.3869", "100.0000"},
-    {"OrinocoRightToLeft", "Command2", "Coord_L", {"8", "7", "30"}, {"-63", "33", "0"}, "35.5", "20",
-     "898157.9400", "439408.1525", "35.5000"},
+    {"CaracasLeftToRight",
+     "Command1",
+     "Coord_R",
+     {"10", "30", "0"},
+     {"-66", "54", "0"},
+     "100",
+     "19",
+     "1161462.9277",
+     "729838.3869",
+     "100.0000"},
+    {"OrinocoRightToLeft",
+     "Command2",
+     "Coord_L",
+     {"8", "7", "30"},
+     {"-63", "33", "0"},
+     "35.5",
+     "20",
+     "898157.9400",
+     "439408.1525",
+     "35.5000"},
 };
 
 void PrintTo(const TypedPoint& point, std::ostream* out) { *out << point.name; }
@@ -96,12 +112,12 @@ TEST_P(BadEntryTest, IsReportedInAMessageBoxAndConvertsNothing) {
   EXPECT_EQ(textOf("LON_D_R"), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, BadEntryTest,
-    ::testing::Values(BadEntry{"LatitudeOutOfRange", "95", MessageIcon::Warning,
-                               "La Latitud debe estar entre -88 y 88 grados"},
-                      BadEntry{"NotANumber", "1O", MessageIcon::Critical, "Error en los Datos"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Entries, BadEntryTest,
+                         ::testing::Values(BadEntry{"LatitudeOutOfRange", "95", MessageIcon::Warning,
+                                                    "La Latitud debe estar entre -88 y 88 grados"},
+                                           BadEntry{"NotANumber", "1O", MessageIcon::Critical,
+                                                    "Error en los Datos"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, LeavingAsksInSpanishAndNoKeepsTheProgram) {
   const std::vector<SeenBox> seen = answerBoxes([&] { clickOn("Command4"); }, "No");
@@ -221,7 +237,8 @@ TEST_F(FileRunTest, ConvertsOnTheWorkerThreadAndWritesWhatTheScriptDriverWrites)
 
 TEST_F(FileRunTest, CancelarStopsTheRunAndWritesNothing) {
   std::string many;
-  for (std::size_t k = 0; k < kMaxRecords; ++k) many += "P" + std::to_string(k) + ",1106908.854,471071.264,25\r\n";
+  for (std::size_t k = 0; k < kMaxRecords; ++k)
+    many += "P" + std::to_string(k) + ",1106908.854,471071.264,25\r\n";
   writeFile(folder.path() / "muchos.txt", many);
   setUpRun("muchos.txt", "muchos-geo.txt");
   const std::vector<SeenBox> seen = answerBoxes([&] {
