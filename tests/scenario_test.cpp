@@ -176,8 +176,8 @@ TEST_P(ScenarioTest, PrintsWhatItMust) {
 }
 
 // The same through brelosta-cli itself, as a user starts it: its command
-// line, its standard output byte for byte (LF line ends on every system) and
-// the files it leaves.
+// line, its standard output line for line (a CR added before a line end
+// would show) and the files it leaves.
 TEST_P(ScenarioTest, BrelostaCliPrintsTheSame) {
   checkScenario(GetParam(), [](const fs::path& folder, const std::string& script, const NumberFormat& format,
                                std::string& out, std::string& err) {

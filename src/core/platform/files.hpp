@@ -17,8 +17,8 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode);
 
 enum class NewFileResult { Created, Exists, Failed };
 
-// A file created for writing in binary mode, only if no file of that name
-// exists yet; `file` is set when the result is Created.
+// A file created for writing (and reading back) in binary mode, only if no
+// file of that name exists yet; `file` is set when the result is Created.
 NewFileResult createNewFile(const std::filesystem::path& path, std::FILE*& file);
 
 // Asks the system to start writing `length` bytes from `offset` of a

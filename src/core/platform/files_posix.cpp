@@ -14,9 +14,9 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
 
 NewFileResult createNewFile(const std::filesystem::path& path, std::FILE*& file) {
   // Created with the usual permissions (the umask applies).
-  const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (descriptor < 0) return errno == EEXIST ? NewFileResult::Exists : NewFileResult::Failed;
-  file = ::fdopen(descriptor, "wb");
+  file = ::fdopen(descriptor, "w+b");
   if (file != nullptr) return NewFileResult::Created;
   ::close(descriptor);
   ::unlink(path.c_str());

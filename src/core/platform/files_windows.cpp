@@ -20,17 +20,17 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
 }
 
 NewFileResult createNewFile(const std::filesystem::path& path, std::FILE*& file) {
-  const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE)
     return ::GetLastError() == ERROR_FILE_EXISTS ? NewFileResult::Exists : NewFileResult::Failed;
-  const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+  const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDWR | _O_BINARY);
   if (descriptor < 0) {
     ::CloseHandle(handle);
     ::DeleteFileW(path.c_str());
     return NewFileResult::Failed;
   }
-  file = ::_fdopen(descriptor, "wb");
+  file = ::_fdopen(descriptor, "w+b");
   if (file != nullptr) return NewFileResult::Created;
   ::_close(descriptor);
   ::DeleteFileW(path.c_str());
