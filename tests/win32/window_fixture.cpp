@@ -73,6 +73,12 @@ SeenBox readBox(HWND box) {
   return seen;
 }
 
+bool isActive(DWORD thread, HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(thread, &info) && info.hwndActive == window;
+}
+
 }  // namespace
 
 void WindowTest::SetUp() {
@@ -177,9 +183,9 @@ std::vector<SeenBox> WindowTest::answerBoxes(const std::function<void()>& action
       BoxSearch s = search;
       EnumThreadWindows(thread, findBox, reinterpret_cast<LPARAM>(&s));
       if (s.found != nullptr) {
-        // The box renames its buttons as it is activated, just after it
-        // shows.
-        Sleep(50);
+        // A message box renames its buttons as it is activated, just after
+        // it shows: it is read once it is the thread's active window.
+        for (int k = 0; k < 400 && !isActive(thread, s.found); ++k) Sleep(5);
         SeenBox box = readBox(s.found);
         HWND pressed = nullptr;
         for (HWND child = GetWindow(s.found, GW_CHILD); child != nullptr;
