@@ -75,31 +75,7 @@ DesktopProgram::DesktopProgram(NumberFormat numberFormat)
   // geoid frame while it is hidden.
   binder_.stackFrames({"Frame8", "Conversion", "Frame7"});
 
-  for (HWND dialog : {main_, progress_, preview_, about_}) {
-    for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-      HICON icon = programIcon(GetSystemMetrics(metric));
-      icons_.push_back(icon);
-      SendMessageW(dialog, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
-    }
-  }
-  for (const auto& [id, rightwards] : {std::pair{IDC_Command1, true}, std::pair{IDC_Command2, false}}) {
-    HWND button = GetDlgItem(main_, id);
-    const SIZE size = clientSize(button);
-    HICON arrow = arrowIcon(rightwards, size.cx * 3 / 4, size.cy * 2 / 3);
-    icons_.push_back(arrow);
-    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(arrow));
-  }
-  HWND picture = GetDlgItem(about_, IDC_About_Picture);
-  HICON large = programIcon(clientSize(picture).cx);
-  icons_.push_back(large);
-  SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(large), 0);
-  HWND name = GetDlgItem(about_, IDC_About_Name);
-  fonts_.push_back(derivedFont(name, kNameScale, true));
-  SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
-  HWND madeBy = GetDlgItem(about_, IDC_About_Elaborado);
-  fonts_.push_back(derivedFont(madeBy, 1.0, true));
-  SendMessageW(madeBy, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
-  SetDlgItemTextW(about_, IDC_About_Credits, wideText(kCredits).c_str());
+  showPictures();
 
   toolkit_.dialogOwner = [this]() -> HWND {
     HWND active = GetActiveWindow();
@@ -130,6 +106,36 @@ DesktopProgram::~DesktopProgram() {
     if (dialog != nullptr) DestroyWindow(dialog);
   for (HICON icon : icons_) DestroyIcon(icon);
   for (HFONT font : fonts_) DeleteObject(font);
+}
+
+// The windows' icon, the convert buttons' arrows and the about window's
+// picture, name and credits.
+void DesktopProgram::showPictures() {
+  for (HWND dialog : {main_, progress_, preview_, about_}) {
+    for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+      HICON icon = programIcon(GetSystemMetrics(metric));
+      icons_.push_back(icon);
+      SendMessageW(dialog, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+    }
+  }
+  for (const auto& [id, rightwards] : {std::pair{IDC_Command1, true}, std::pair{IDC_Command2, false}}) {
+    HWND button = GetDlgItem(main_, id);
+    const SIZE size = clientSize(button);
+    HICON arrow = arrowIcon(rightwards, size.cx * 3 / 4, size.cy * 2 / 3);
+    icons_.push_back(arrow);
+    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(arrow));
+  }
+  HWND picture = GetDlgItem(about_, IDC_About_Picture);
+  HICON large = programIcon(clientSize(picture).cx);
+  icons_.push_back(large);
+  SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(large), 0);
+  HWND name = GetDlgItem(about_, IDC_About_Name);
+  fonts_.push_back(derivedFont(name, kNameScale, true));
+  SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
+  HWND madeBy = GetDlgItem(about_, IDC_About_Elaborado);
+  fonts_.push_back(derivedFont(madeBy, 1.0, true));
+  SendMessageW(madeBy, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
+  SetDlgItemTextW(about_, IDC_About_Credits, wideText(kCredits).c_str());
 }
 
 HWND DesktopProgram::createDialog(int resource, HWND owner) {
