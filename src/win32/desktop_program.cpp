@@ -10,6 +10,7 @@
 #include "app/reaction_errors.hpp"
 #include "app/startup.hpp"
 #include "app/working_folder.hpp"
+#include "formats/credits.hpp"
 #include "win32/pictures.hpp"
 #include "win32/resource_ids.h"
 #include "win32/wide_text.hpp"
@@ -17,25 +18,8 @@
 namespace brelosta {
 namespace {
 
-constexpr const char* kCredits =
-    "El equipo de desarrollo de Brelosta\r\n"
-    "Conversi\u00f3n de coordenadas geod\u00e9sicas para la topograf\u00eda en Venezuela";
-
 // The program's name in the about window, this many times the dialog font.
 constexpr double kNameScale = 1.8;
-
-// Reactions report their own failures; one that escapes anyway is reported
-// as a data error instead of ending the program.
-void trapFailures(App& app, const std::function<void()>& reaction) {
-  try {
-    reaction();
-  } catch (const CommandEnded&) {
-  } catch (const DataError&) {
-    showCritical(app, kDataErrorText);
-  } catch (const std::exception&) {
-    showCritical(app, kDataErrorText);
-  }
-}
 
 std::string windowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -137,7 +121,7 @@ void DesktopProgram::showPictures() {
   HWND madeBy = GetDlgItem(about_, IDC_About_Elaborado);
   fonts_.push_back(derivedFont(madeBy, 1.0, true));
   SendMessageW(madeBy, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
-  SetDlgItemTextW(about_, IDC_About_Credits, wideText(kCredits).c_str());
+  SetDlgItemTextW(about_, IDC_About_Credits, wideText(std::string(kAboutCreditLines[0]) + "\r\n" + std::string(kAboutCreditLines[1])).c_str());
 }
 
 HWND DesktopProgram::createDialog(int resource, HWND owner) {
@@ -268,7 +252,7 @@ void DesktopProgram::closeRequested(HWND dialog) {
 
 void DesktopProgram::react(const std::function<void()>& reaction) {
   reacting_ = true;
-  trapFailures(app_, reaction);
+  runReportingFailures(app_, reaction);
   reacting_ = false;
   refresh();
 }
@@ -276,8 +260,7 @@ void DesktopProgram::react(const std::function<void()>& reaction) {
 void DesktopProgram::clicked(Control& control) {
   if (converting() && &control == &state_.Progreso.Cancelar) toolkit_.requestCancel();
   if (busy()) return;
-  const bool convertCommand = &control == &state_.Command1 || &control == &state_.Command2;
-  if (convertCommand && state_.M_Archivo.checked()) {
+  if (clickStartsFileRun(state_, control)) {
     runInBackground([this, &control] { click(app_, control); });
     return;
   }
@@ -300,7 +283,7 @@ void DesktopProgram::runInBackground(std::function<void()> job) {
   refresh();
   workerDone_ = false;
   worker_ = std::thread([this, job = std::move(job)] {
-    trapFailures(app_, job);
+    runReportingFailures(app_, job);
     workerDone_ = true;
     toolkit_.post([this] { conversionEnded(); });
   });
