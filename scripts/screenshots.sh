@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Saves pictures of the desktop program's windows for review, at 100 % and
-# 150 % scaling, on a virtual display (xvfb-run):
+# 150 % scaling, on a virtual display (xvfb-run): the Qt program's in
+# OUTDIR/1 and OUTDIR/1.5, the Windows program's under Wine at 96 and 144 DPI
+# in OUTDIR/windows-96 and OUTDIR/windows-144 (BRELOSTA_SCREENSHOTS=qt or
+# =windows takes only one set):
 #   main-point   point mode, a geographic point converted to UTM
 #   main-file    file mode, after converting a small point file
 #   progress     the progress window at the end of that run
@@ -12,8 +15,11 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
 out="$(realpath -m "${1:-build/screenshots}")"
+sets="${BRELOSTA_SCREENSHOTS:-qt windows}"
 tool=build/tests/qt/brelosta_screenshots
-[ -x "$tool" ] || brelosta_build build
+[[ "$sets" != *qt* || -x "$tool" ]] || brelosta_build build
+windows_tool=build-windows/tests/win32/brelosta_window_screenshots.exe
+[[ "$sets" != *windows* || -f "$windows_tool" ]] || scripts/build-windows.sh
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -63,9 +69,33 @@ shot About about
 ACTIONS
 
 status=0
-for scale in 1 1.5; do
-  QT_SCALE_FACTOR="$scale" xvfb-run -a -s "-screen 0 2560x1600x24" \
-    "$tool" --workdir "$work" --out "$out/$scale" "$work/windows.script" || status=$?
-done
+if [[ "$sets" == *qt* ]]; then
+  for scale in 1 1.5; do
+    QT_SCALE_FACTOR="$scale" xvfb-run -a -s "-screen 0 2560x1600x24" \
+      "$tool" --workdir "$work" --out "$out/$scale" "$work/windows.script" || status=$?
+  done
+fi
+
+# The Windows windows in a Wine prefix of their own, whose screen
+# resolution (LogPixels) is set for each run; in a Wine desktop window, so
+# that the windows have their title bars.
+if [[ "$sets" == *windows* ]]; then
+  brelosta_install_packages imagemagick
+  export WINEPREFIX="$PWD/build-windows/wineprefix-screenshots" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  [ -f "$WINEPREFIX/system.reg" ] || { wineboot --init >/dev/null 2>&1; wineserver --wait; }
+  for dpi in 96 144; do
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    wineserver --wait
+    shots="$out/windows-$dpi"
+    mkdir -p "$shots"
+    xvfb-run -a -s "-screen 0 2560x1600x24" wine explorer /desktop=brelosta,2400x1500 \
+      "$(winepath -w "$windows_tool")" --workdir "$(winepath -w "$work")" --out "$(winepath -w "$shots")" \
+      "$(winepath -w "$work/windows.script")" || status=$?
+    wineserver --wait
+    for picture in "$shots"/*.bmp; do
+      [ -f "$picture" ] && convert "$picture" "${picture%.bmp}.png" && rm "$picture"
+    done
+  done
+fi
 echo "Imágenes en $out"
 exit "$status"

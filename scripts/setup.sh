@@ -13,10 +13,13 @@ BRELOSTA_PACKAGES=(
 )
 
 # The Windows cross build (scripts/build-windows.sh): MinGW-w64 with POSIX
-# threads, and Wine to run what it builds.
+# threads, Wine to run what it builds (the window's tests on a virtual
+# display, where xwininfo finds the installed program's window), and NSIS for
+# the installer.
 BRELOSTA_WINDOWS_PACKAGES=(
   g++-mingw-w64-x86-64-posix googletest
-  wine wine64
+  wine wine64 xvfb xauth x11-utils
+  nsis
 )
 
 # brelosta_install_packages [PACKAGE...]: the given packages, or the

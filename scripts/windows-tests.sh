@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs the Windows test executables of build-windows/ (see
 # scripts/build-windows.sh) under Wine, in a Wine prefix of their own
-# (build-windows/wineprefix, made on the first run; no display needed), and
-# says how many tests ran: "Wine: N passed, M failed". Extra arguments go to
-# the test executables (e.g. --gtest_filter=Scenario*).
+# (build-windows/wineprefix, made on the first run; the window's tests on a
+# virtual display, xvfb-run), and says how many tests ran: "Wine: N passed,
+# M failed". Extra arguments go to the test executables (e.g.
+# --gtest_filter=Scenario*).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -11,10 +12,14 @@ brelosta_wine
 
 passed=0
 failed=0
-for executable in build-windows/tests/*.exe; do
+# run_tests EXECUTABLE [LAUNCHER...]: runs one test executable under Wine
+# (through the launcher, if any) and adds its counts.
+run_tests() {
+  local executable="$1"
+  shift
+  local log status=0 ran ok
   log="build-windows/$(basename "$executable" .exe).log"
-  status=0
-  wine "$executable" --gtest_brief=1 "$@" >"$log" 2>&1 || status=$?
+  "$@" wine "$executable" --gtest_brief=1 "${test_arguments[@]}" >"$log" 2>&1 || status=$?
   ran=$(sed -n 's/^\[==========\] \([0-9]*\) tests\? from .* ran\..*/\1/p' "$log" | tail -1)
   ok=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$log" | tail -1)
   ran=${ran:-0}
@@ -26,6 +31,14 @@ for executable in build-windows/tests/*.exe; do
   fi
   passed=$((passed + ok))
   failed=$((failed + ran - ok))
+}
+test_arguments=("$@")
+for executable in build-windows/tests/*.exe; do
+  run_tests "$executable"
+done
+# The window's tests open real windows: on a virtual display.
+for executable in build-windows/tests/win32/*_tests.exe; do
+  run_tests "$executable" xvfb-run -a -s "-screen 0 1600x1000x24"
 done
 wineserver --wait
 

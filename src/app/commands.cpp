@@ -1,6 +1,7 @@
 #include "app/commands.hpp"
 
 #include <algorithm>
+#include <exception>
 #include <functional>
 #include <utility>
 
@@ -9,10 +10,12 @@
 #include "app/convert_command.hpp"
 #include "app/datum_selection.hpp"
 #include "app/display.hpp"
+#include "app/messages.hpp"
 #include "app/method_selection.hpp"
 #include "app/modes.hpp"
 #include "app/panels.hpp"
 #include "app/preview.hpp"
+#include "app/reaction_errors.hpp"
 #include "app/typed_numbers.hpp"
 
 namespace brelosta {
@@ -92,6 +95,21 @@ void runReaction(App& app, const std::vector<std::pair<const Control*, Reaction>
 void click(App& app, Control& control) {
   if (control.kind == ControlKind::Check) control.value = control.checked() ? 0 : 1;
   runReaction(app, clickReactions(app.state), control);
+}
+
+bool clickStartsFileRun(const MainWindowState& state, const Control& control) {
+  return (&control == &state.Command1 || &control == &state.Command2) && state.M_Archivo.checked();
+}
+
+void runReportingFailures(App& app, const std::function<void()>& reaction) {
+  try {
+    reaction();
+  } catch (const CommandEnded&) {
+  } catch (const DataError& error) {
+    showCritical(app, kDataErrorText, error.detail);
+  } catch (const std::exception&) {
+    showCritical(app, kDataErrorText);
+  }
 }
 
 bool selectIndex(App& app, Control& list, int index) {

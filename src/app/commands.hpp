@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "app/app.hpp"
@@ -10,6 +11,16 @@ namespace brelosta {
 // command, a check box's toggle and reaction, a clickable label. A control
 // without a click action does nothing.
 void click(App& app, Control& control);
+
+// Whether a click on this control starts a file conversion (a convert
+// button in file mode): a desktop front end runs that click on a worker
+// thread, with the progress window and Cancelar live.
+bool clickStartsFileRun(const MainWindowState& state, const Control& control);
+
+// Runs a reaction so that a failure escaping it is reported once as "Error
+// en los Datos" (a refusal was shown where it happened) instead of ending
+// the program.
+void runReportingFailures(App& app, const std::function<void()>& reaction);
 
 // Selects entry `index` of a list and runs the list's selection reaction
 // (the kind, angle-format and datum lists and the preview's lists have one),

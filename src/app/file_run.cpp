@@ -143,6 +143,7 @@ class RunOutput {
                   [&](OutputSink& sink) { inputRows(input, sink); }, [&](OutputSink& sink) { outputRows(sink); });
     }
     lines_->finish();
+    input.close();
     if (!writer_->commit()) throw DataError{outputProblem(pathText())};
   }
 

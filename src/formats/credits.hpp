@@ -15,6 +15,12 @@ inline constexpr std::array<std::string_view, 3> kCreditLines = {
     "Elaborado por el equipo de desarrollo de Brelosta",
 };
 
+// The about window's own lines under the version.
+inline constexpr std::array<std::string_view, 2> kAboutCreditLines = {
+    "El equipo de desarrollo de Brelosta",
+    "Conversión de coordenadas geodésicas para la topografía en Venezuela",
+};
+
 // The line that closes the report's banner.
 inline constexpr std::string_view kReportCreditLine = "Reporte de conversión de archivo de puntos";
 

@@ -38,6 +38,9 @@ class PointFile {
   bool next(std::string& line);
   // From the first line again.
   bool restart();
+  // Lets go of the file, so that it may be replaced (Windows replaces no
+  // file that is open, and the output may be the input file itself).
+  void close() { file_.reset(); }
 
  private:
   struct Closer {

@@ -5,15 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "formats/credits.hpp"
+#include "qt/control_view.hpp"
 #include "qt/pictures.hpp"
 
 namespace brelosta {
 namespace {
-
-constexpr const char* kCredits[] = {
-    "El equipo de desarrollo de Brelosta",
-    "Conversión de coordenadas geodésicas para la topografía en Venezuela",
-};
 
 QLabel* plainLabel(const QString& text = {}) {
   auto* label = new QLabel(text);
@@ -46,7 +43,7 @@ SecondaryWindow* buildAboutWindow(AboutWindowState& state, WidgetBinder& binder,
   madeByFont.setBold(true);
   madeBy->setFont(madeByFont);
   grid->addWidget(madeBy, 2, 1);
-  auto* credits = plainLabel(QString::fromUtf8(kCredits[0]) + QLatin1Char('\n') + QString::fromUtf8(kCredits[1]));
+  auto* credits = plainLabel(qtText(kAboutCreditLines[0]) + QLatin1Char('\n') + qtText(kAboutCreditLines[1]));
   grid->addWidget(credits, 3, 1);
   // Where the catalogues, samples and the user's files are.
   QLabel* folder = binder.bind(state.Carpeta, plainLabel());

@@ -23,23 +23,6 @@
 #include "qt/progress_window.hpp"
 
 namespace brelosta {
-namespace {
-
-// Reactions report their own failures; one that escapes anyway is reported
-// as a data error instead of ending the program.
-void trapFailures(App& app, const std::function<void()>& reaction) {
-  try {
-    reaction();
-  } catch (const CommandEnded&) {
-  } catch (const DataError& error) {
-    showCritical(app, kDataErrorText, error.detail);
-  } catch (const std::exception&) {
-    showCritical(app, kDataErrorText);
-  }
-}
-
-}  // namespace
-
 DesktopProgram::DesktopProgram(NumberFormat numberFormat)
     : toolkit_(state_), app_{state_, toolkit_}, binder_(state_) {
   state_.numberFormat = numberFormat;
@@ -94,7 +77,7 @@ void DesktopProgram::refresh() { binder_.show(state_); }
 
 void DesktopProgram::react(const std::function<void()>& reaction) {
   reacting_ = true;
-  trapFailures(app_, reaction);
+  runReportingFailures(app_, reaction);
   reacting_ = false;
   refresh();
 }
@@ -128,8 +111,7 @@ void DesktopProgram::connectUserActions() {
 void DesktopProgram::clicked(Control& control) {
   if (converting() && &control == &state_.Progreso.Cancelar) toolkit_.requestCancel();
   if (busy()) return;
-  const bool convertCommand = &control == &state_.Command1 || &control == &state_.Command2;
-  if (convertCommand && state_.M_Archivo.checked()) {
+  if (clickStartsFileRun(state_, control)) {
     runInBackground([this, &control] { click(app_, control); });
     return;
   }
@@ -156,7 +138,7 @@ void DesktopProgram::setInteractive(bool interactive) {
 void DesktopProgram::runInBackground(std::function<void()> job) {
   toolkit_.startRun();
   setInteractive(false);
-  worker_ = QThread::create([this, job = std::move(job)] { trapFailures(app_, job); });
+  worker_ = QThread::create([this, job = std::move(job)] { runReportingFailures(app_, job); });
   connect(worker_, &QThread::finished, this, &DesktopProgram::conversionEnded);
   worker_->start();
 }

@@ -1,0 +1,300 @@
+#include "win32/desktop_program.hpp"
+
+#include <commctrl.h>
+
+#include <exception>
+
+#include "app/commands.hpp"
+#include "app/keyboard.hpp"
+#include "app/messages.hpp"
+#include "app/reaction_errors.hpp"
+#include "app/startup.hpp"
+#include "app/working_folder.hpp"
+#include "formats/credits.hpp"
+#include "win32/pictures.hpp"
+#include "win32/resource_ids.h"
+#include "win32/wide_text.hpp"
+
+namespace brelosta {
+namespace {
+
+// The program's name in the about window, this many times the dialog font.
+constexpr double kNameScale = 1.8;
+
+std::string windowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return utf8Text(text);
+}
+
+SIZE clientSize(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+HFONT derivedFont(HWND window, double scale, bool bold) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  font.lfHeight = static_cast<LONG>(font.lfHeight * scale);
+  if (bold) font.lfWeight = FW_BOLD;
+  return CreateFontIndirectW(&font);
+}
+
+}  // namespace
+
+DesktopProgram::DesktopProgram(NumberFormat numberFormat)
+    : toolkit_(state_), app_{state_, toolkit_}, binder_(state_) {
+  state_.numberFormat = numberFormat;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+
+  main_ = createDialog(IDD_MAIN, nullptr);
+  progress_ = createDialog(IDD_PROGRESO, main_);
+  preview_ = createDialog(IDD_PREVIEW, main_);
+  about_ = createDialog(IDD_ABOUT, main_);
+  binder_.bindDialog("Main", main_);
+  binder_.bindDialog("Progreso", progress_);
+  binder_.bindDialog("Preview", preview_);
+  binder_.bindDialog("About", about_);
+  // The method frame and the code frame move up into the place of the
+  // geoid frame while it is hidden.
+  binder_.stackFrames({"Frame8", "Conversion", "Frame7"});
+
+  showPictures();
+
+  toolkit_.dialogOwner = [this]() -> HWND {
+    HWND active = GetActiveWindow();
+    for (HWND dialog : {main_, progress_, preview_, about_})
+      if (active == dialog) return active;
+    return main_;
+  };
+  toolkit_.beforeConversionDialog = [this] { refresh(); };
+  toolkit_.showProgress = [this](const ProgressWindowState& progress) {
+    progressCopy_.Progreso = progress;
+    binder_.show(progressCopy_, "Progreso");
+  };
+}
+
+DesktopProgram::~DesktopProgram() {
+  // A conversion still running is cancelled; the windows keep answering
+  // while it ends.
+  if (worker_.joinable()) {
+    toolkit_.requestCancel();
+    while (!workerDone_) {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+      Sleep(1);
+    }
+    if (worker_.joinable()) worker_.join();
+  }
+  for (HWND dialog : {about_, preview_, progress_, main_})
+    if (dialog != nullptr) DestroyWindow(dialog);
+  for (HICON icon : icons_) DestroyIcon(icon);
+  for (HFONT font : fonts_) DeleteObject(font);
+}
+
+// The windows' icon, the convert buttons' arrows and the about window's
+// picture, name and credits.
+void DesktopProgram::showPictures() {
+  for (HWND dialog : {main_, progress_, preview_, about_}) {
+    for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+      HICON icon = programIcon(GetSystemMetrics(metric));
+      icons_.push_back(icon);
+      SendMessageW(dialog, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+    }
+  }
+  for (const auto& [id, rightwards] : {std::pair{IDC_Command1, true}, std::pair{IDC_Command2, false}}) {
+    HWND button = GetDlgItem(main_, id);
+    const SIZE size = clientSize(button);
+    HICON arrow = arrowIcon(rightwards, size.cx * 3 / 4, size.cy * 2 / 3);
+    icons_.push_back(arrow);
+    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(arrow));
+  }
+  HWND picture = GetDlgItem(about_, IDC_About_Picture);
+  HICON large = programIcon(clientSize(picture).cx);
+  icons_.push_back(large);
+  SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(large), 0);
+  HWND name = GetDlgItem(about_, IDC_About_Name);
+  fonts_.push_back(derivedFont(name, kNameScale, true));
+  SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
+  HWND madeBy = GetDlgItem(about_, IDC_About_Elaborado);
+  fonts_.push_back(derivedFont(madeBy, 1.0, true));
+  SendMessageW(madeBy, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
+  SetDlgItemTextW(about_, IDC_About_Credits, wideText(std::string(kAboutCreditLines[0]) + "\r\n" + std::string(kAboutCreditLines[1])).c_str());
+}
+
+HWND DesktopProgram::createDialog(int resource, HWND owner) {
+  HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), owner,
+                                   dialogProcedure, reinterpret_cast<LPARAM>(this));
+  if (dialog == nullptr) throw std::runtime_error("no se pudo crear la ventana");
+  return dialog;
+}
+
+void DesktopProgram::start(const std::filesystem::path& workingFolder) {
+  react([&] { startUp(app_, workingFolder); });
+}
+
+void DesktopProgram::start(const WorkingFolder& working, const std::filesystem::path& shipped) {
+  react([&] { startInWorkingFolder(app_, working, shipped); });
+}
+
+void DesktopProgram::refresh() { binder_.show(state_); }
+
+HWND DesktopProgram::window(std::string_view name) const {
+  const ControlBinder::Binding* binding = binder_.find(name);
+  return binding != nullptr ? binding->window : nullptr;
+}
+
+bool DesktopProgram::dispatchDialogMessage(MSG& message) {
+  const HWND dialogs[] = {main_, progress_, preview_, about_};
+  if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
+    for (HWND dialog : dialogs)
+      if (message.hwnd == dialog || IsChild(dialog, message.hwnd)) {
+        clicked(state_.Master);
+        return true;
+      }
+  }
+  for (HWND dialog : dialogs)
+    if (IsDialogMessageW(dialog, &message)) return true;
+  return false;
+}
+
+INT_PTR CALLBACK DesktopProgram::dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
+    return TRUE;
+  }
+  auto* program = reinterpret_cast<DesktopProgram*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+  return program != nullptr ? program->handle(dialog, message, wParam, lParam) : FALSE;
+}
+
+INT_PTR DesktopProgram::handle(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  switch (message) {
+    case WM_COMMAND:
+      command(dialog, LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    case WM_CLOSE:
+      closeRequested(dialog);
+      return TRUE;
+    case WM_SETCURSOR:
+      if (!toolkit_.waitCursorOn()) return FALSE;
+      SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void DesktopProgram::command(HWND dialog, int id, int code) {
+  if (id == IDOK) {
+    if (dialog == main_) enterPressed(GetFocus());
+    return;
+  }
+  if (id == IDCANCEL) {
+    // Escape closes a secondary window as its close button does; the main
+    // window stays.
+    if (dialog != main_) closeRequested(dialog);
+    return;
+  }
+  const ControlBinder::Binding* binding = binder_.find(dialog, id);
+  if (binding == nullptr || binder_.showing()) return;
+  Control& control = *binding->control;
+  switch (control.kind) {
+    case ControlKind::MenuEntry:
+      clicked(control);
+      break;
+    case ControlKind::Button:
+    case ControlKind::Check:
+    case ControlKind::Label:
+      if (code == BN_CLICKED) clicked(control);
+      break;
+    case ControlKind::List:
+    case ControlKind::EditableList:
+      if (code == CBN_SELCHANGE)
+        selected(control, static_cast<int>(SendMessageW(binding->window, CB_GETCURSEL, 0, 0)));
+      else if (code == CBN_EDITCHANGE)
+        edited(control, binding->window);
+      break;
+    case ControlKind::Box:
+      if (code == EN_CHANGE) edited(control, binding->window);
+      break;
+    default:
+      break;
+  }
+}
+
+// Enter in the main window: in a panel's box it presses that panel's
+// convert button (through clicked, so a file run goes to the worker thread);
+// elsewhere it does nothing, and no button of the window is a default
+// button.
+void DesktopProgram::enterPressed(HWND focus) {
+  const ControlBinder::Binding* binding = binder_.find(main_, GetDlgCtrlID(focus));
+  if (binding == nullptr) return;
+  if (Control* button = convertButtonForEnter(state_, *binding->control)) clicked(*button);
+}
+
+void DesktopProgram::closeRequested(HWND dialog) {
+  if (dialog == main_) {
+    if (converting())
+      toolkit_.requestCancel();
+    else
+      toolkit_.endProgram();
+  } else if (dialog == progress_) {
+    clicked(state_.Progreso.Ok);
+  } else if (dialog == preview_) {
+    clicked(state_.Preview.Salida);
+  } else if (dialog == about_) {
+    clicked(state_.About.Command1);
+  }
+}
+
+void DesktopProgram::react(const std::function<void()>& reaction) {
+  reacting_ = true;
+  runReportingFailures(app_, reaction);
+  reacting_ = false;
+  refresh();
+}
+
+void DesktopProgram::clicked(Control& control) {
+  if (converting() && &control == &state_.Progreso.Cancelar) toolkit_.requestCancel();
+  if (busy()) return;
+  if (clickStartsFileRun(state_, control)) {
+    runInBackground([this, &control] { click(app_, control); });
+    return;
+  }
+  react([&] { click(app_, control); });
+}
+
+void DesktopProgram::selected(Control& control, int index) {
+  if (busy()) return;
+  react([&] { selectIndex(app_, control, index); });
+}
+
+void DesktopProgram::edited(Control& control, HWND window) {
+  if (busy()) return;
+  control.text = windowText(window);
+}
+
+void DesktopProgram::runInBackground(std::function<void()> job) {
+  toolkit_.startRun();
+  binder_.setInteractive(false);
+  refresh();
+  workerDone_ = false;
+  worker_ = std::thread([this, job = std::move(job)] {
+    runReportingFailures(app_, job);
+    workerDone_ = true;
+    toolkit_.post([this] { conversionEnded(); });
+  });
+}
+
+void DesktopProgram::conversionEnded() {
+  if (!worker_.joinable()) return;
+  worker_.join();
+  toolkit_.endRun();
+  binder_.setInteractive(true);
+  refresh();
+}
+
+}  // namespace brelosta
