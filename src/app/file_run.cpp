@@ -214,12 +214,12 @@ class RunOutput {
     if (!read || number != records_) throw DataError{outputProblem(pathText())};
   }
 
-  App& app_;
-  ConversionRun& run_;
-  NumberFormat format_;
   // The target as the panel's box names it, for messages.
   const std::string& pathText() const { return run_.setup().target.File.text; }
 
+  App& app_;
+  ConversionRun& run_;
+  NumberFormat format_;
   std::filesystem::path path_;
   bool report_;
   std::optional<RecordPlan> targetPlan_;
