@@ -173,53 +173,7 @@ bool appendPictureFast(std::string& out, double value, Picture picture, NumberFo
   return true;
 }
 
-// A plain decimal text in parts: an optional sign, the integer digits
-// without their leading zeros, and the digits after the mark.
-struct DecimalText {
-  bool negative = false;
-  std::string_view integer;
-  std::string_view fraction;
-
-  // Counted from the first digit that is not zero.
-  std::size_t significantDigits() const {
-    if (!integer.empty()) return integer.size() + fraction.size();
-    return fraction.size() - std::min(fraction.find_first_not_of('0'), fraction.size());
-  }
-};
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// An optional sign, digits and at most one `mark` with digits after it, at
-// least one digit in all, and nothing else.
-std::optional<DecimalText> splitDecimalText(std::string_view text, char mark) {
-  DecimalText parts;
-  std::size_t i = 0;
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-    parts.negative = text[0] == '-';
-    ++i;
-  }
-  std::size_t integerBegin = i;
-  while (i < text.size() && isDigit(text[i])) ++i;
-  const std::size_t integerEnd = i;
-  std::size_t fractionBegin = i;
-  if (i < text.size() && text[i] == mark) {
-    fractionBegin = ++i;
-    while (i < text.size() && isDigit(text[i])) ++i;
-  }
-  const bool anyDigit = integerEnd > integerBegin || i > fractionBegin;
-  if (i != text.size() || !anyDigit) return std::nullopt;
-  while (integerBegin < integerEnd && text[integerBegin] == '0') ++integerBegin;
-  parts.integer = text.substr(integerBegin, integerEnd - integerBegin);
-  parts.fraction = text.substr(fractionBegin, i - fractionBegin);
-  return parts;
-}
-
-// The value of at most 19 decimal digits.
-std::uint64_t wholeNumber(std::string_view digits) {
-  std::uint64_t n = 0;
-  for (const char d : digits) n = n * 10 + static_cast<std::uint64_t>(d - '0');
-  return n;
-}
 
 }  // namespace
 
@@ -230,40 +184,69 @@ void appendPicture(std::string& out, double value, Picture picture, NumberFormat
 bool appendDecimalPicture(std::string& out, std::string_view text, char textMark, Picture picture,
                           NumberFormat format) {
   if (!fitsTheShortcuts(picture)) return false;
-  const auto parts = splitDecimalText(text, textMark);
+  // Laid out as a sign place, the picture's leading zeros (a carry may turn
+  // the last of them into a 1), the integer digits, the mark and the
+  // picture's decimals. The zeros are laid down first in fixed widths, which
+  // compile to a few stores, and the digits copied over them as they are
+  // checked.
+  constexpr std::size_t kIntegerAt = 1 + kMaxIntegerPlaces;
+  std::array<char, kIntegerAt + kSignificantDigits + 1 + kMaxFastDecimals> buffer;
+  std::memset(buffer.data(), '0', kIntegerAt);
+  const auto decimals = static_cast<std::size_t>(picture.decimals);
+
+  std::size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+  const std::size_t digitsBegin = i;
+  while (i < text.size() && text[i] == '0') ++i;
   // A text of at most 15 significant digits is the 15-digit form of the
   // double it reads as, so rounding its own digits is what the exact path
-  // does.
-  if (!parts || parts->significantDigits() > static_cast<std::size_t>(kSignificantDigits)) return false;
-  const auto decimals = static_cast<std::size_t>(picture.decimals);
-  const std::string_view kept = parts->fraction.substr(0, decimals);
-  if (parts->fraction.size() > decimals && parts->fraction[decimals] >= '5') {
-    // Half away from zero: one more in the last decimal kept, carried as
-    // whole numbers.
-    const std::uint64_t unit = kWholePowersOfTen[decimals];
-    std::uint64_t integer = wholeNumber(parts->integer);
-    std::uint64_t fraction = wholeNumber(kept) + 1;
-    if (fraction == unit) {
-      fraction = 0;
-      ++integer;
-    }
-    appendRounded(out, parts->negative, integer, fraction, picture, format);
-    return true;
+  // does; any other text is left to the caller.
+  std::size_t significant = 0;
+  std::size_t integerEnd = kIntegerAt;
+  for (; i < text.size() && isDigit(text[i]); ++i) {
+    if (++significant > kSignificantDigits) return false;
+    buffer[integerEnd++] = text[i];
   }
-  // Otherwise the text's own digits, cut after the picture's decimals or
-  // filled with zeros up to them.
-  std::array<char, 1 + kMaxIntegerPlaces + 1 + kMaxFastDecimals> buffer;
-  char* end = buffer.data();
-  const bool zero = parts->integer.empty() && kept.find_first_not_of('0') == std::string_view::npos;
-  if (parts->negative && !zero) *end++ = '-';
-  for (auto k = static_cast<int>(parts->integer.size()); k < picture.minIntegerDigits; ++k) *end++ = '0';
-  end = std::copy(parts->integer.begin(), parts->integer.end(), end);
+  bool anyDigit = i > digitsBegin;
+  bool digitsKept = integerEnd > kIntegerAt;  // a digit that is not a leading zero
+  std::size_t end = integerEnd;
   if (decimals > 0) {
-    *end++ = format.decimalMark;
-    end = std::copy(kept.begin(), kept.end(), end);
-    end = std::fill_n(end, decimals - kept.size(), '0');
+    buffer[end++] = format.decimalMark;
+    std::memset(buffer.data() + end, '0', kMaxFastDecimals);
   }
-  out.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+  const std::size_t fractionAt = end;
+  bool roundUp = false;
+  if (i < text.size() && text[i] == textMark) {
+    for (std::size_t k = 0; ++i < text.size() && isDigit(text[i]); ++k) {
+      const char digit = text[i];
+      anyDigit = true;
+      if (significant > 0 || digit != '0') ++significant;
+      if (significant > kSignificantDigits) return false;
+      if (k < decimals) {
+        buffer[fractionAt + k] = digit;
+        digitsKept = digitsKept || digit != '0';
+      } else if (k == decimals) {
+        roundUp = digit >= '5';  // half away from zero
+      }
+    }
+  }
+  if (i != text.size() || !anyDigit) return false;
+  end = fractionAt + decimals;
+
+  const std::size_t integerDigits = integerEnd - kIntegerAt;
+  const auto places = static_cast<std::size_t>(std::max(picture.minIntegerDigits, 0));
+  std::size_t begin = kIntegerAt - (integerDigits < places ? places - integerDigits : 0);
+  if (roundUp) {
+    const auto isMark = [&](std::size_t k) { return decimals > 0 && k + 1 == fractionAt; };
+    std::size_t k = end - 1;
+    for (; buffer[k] == '9' || isMark(k); --k)
+      if (!isMark(k)) buffer[k] = '0';
+    ++buffer[k];  // a leading zero at the latest
+    begin = std::min(begin, k);
+  }
+  if (negative && (roundUp || digitsKept)) buffer[--begin] = '-';
+  out.append(buffer.data() + begin, end - begin);
   return true;
 }
 
