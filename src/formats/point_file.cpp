@@ -27,8 +27,9 @@ bool isBlankLine(std::string_view line) { return line.find_first_not_of(" \t") =
 
 // Where the next CR or LF is, or the text's end. Eight bytes are tested at
 // a time for a byte below 0x0E, as CR and LF are (and few others in a text
-// file): (x - 0x0E..) & ~x & 0x80.. marks such bytes, the first of them
-// exactly, since no borrow reaches it from the bytes before.
+// file): (x - 0x0E..) & ~x & 0x80.. marks every such byte, and at most a
+// 0x0E that a borrow reaches, so the first marked byte is looked at and
+// the search goes on after it when it is not a line end.
 std::size_t lineEnd(std::string_view text, std::size_t from) {
   constexpr std::uint64_t kLineEndBound = 0x0E0E0E0E0E0E0E0EULL;
   constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
