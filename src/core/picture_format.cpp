@@ -189,7 +189,8 @@ bool appendDecimalPicture(std::string& out, std::string_view text, char textMark
   // compile to a few stores, and the digits copied over them as they are
   // checked.
   constexpr std::size_t kIntegerAt = 1 + kMaxIntegerPlaces;
-  std::array<char, kIntegerAt + kSignificantDigits + 1 + kMaxFastDecimals> buffer;
+  constexpr std::size_t kIntegerLimit = kIntegerAt + kSignificantDigits;
+  std::array<char, kIntegerLimit + 1 + kMaxFastDecimals> buffer;
   std::memset(buffer.data(), '0', kIntegerAt);
   const auto decimals = static_cast<std::size_t>(picture.decimals);
 
@@ -198,44 +199,37 @@ bool appendDecimalPicture(std::string& out, std::string_view text, char textMark
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
   const std::size_t digitsBegin = i;
   while (i < text.size() && text[i] == '0') ++i;
+  std::size_t integerEnd = kIntegerAt;
+  for (; i < text.size() && isDigit(text[i]); ++i) {
+    if (integerEnd == kIntegerLimit) return false;  // more than 15 significant digits
+    buffer[integerEnd++] = text[i];
+  }
+  const std::size_t integerDigits = integerEnd - kIntegerAt;
+  bool anyDigit = i > digitsBegin;
+  std::size_t fractionAt = integerEnd;
+  if (decimals > 0) {
+    buffer[fractionAt++] = format.decimalMark;
+    std::memset(buffer.data() + fractionAt, '0', kMaxFastDecimals);
+  }
+  std::string_view fraction;
+  if (i < text.size() && text[i] == textMark) {
+    const std::size_t fractionBegin = ++i;
+    for (; i < text.size() && isDigit(text[i]); ++i)
+      if (i - fractionBegin < decimals) buffer[fractionAt + i - fractionBegin] = text[i];
+    fraction = text.substr(fractionBegin, i - fractionBegin);
+    anyDigit = anyDigit || !fraction.empty();
+  }
+  if (i != text.size() || !anyDigit) return false;
   // A text of at most 15 significant digits is the 15-digit form of the
   // double it reads as, so rounding its own digits is what the exact path
   // does; any other text is left to the caller.
-  std::size_t significant = 0;
-  std::size_t integerEnd = kIntegerAt;
-  for (; i < text.size() && isDigit(text[i]); ++i) {
-    if (++significant > kSignificantDigits) return false;
-    buffer[integerEnd++] = text[i];
-  }
-  bool anyDigit = i > digitsBegin;
-  bool digitsKept = integerEnd > kIntegerAt;  // a digit that is not a leading zero
-  std::size_t end = integerEnd;
-  if (decimals > 0) {
-    buffer[end++] = format.decimalMark;
-    std::memset(buffer.data() + end, '0', kMaxFastDecimals);
-  }
-  const std::size_t fractionAt = end;
-  bool roundUp = false;
-  if (i < text.size() && text[i] == textMark) {
-    for (std::size_t k = 0; ++i < text.size() && isDigit(text[i]); ++k) {
-      const char digit = text[i];
-      anyDigit = true;
-      if (significant > 0 || digit != '0') ++significant;
-      if (significant > kSignificantDigits) return false;
-      if (k < decimals) {
-        buffer[fractionAt + k] = digit;
-        digitsKept = digitsKept || digit != '0';
-      } else if (k == decimals) {
-        roundUp = digit >= '5';  // half away from zero
-      }
-    }
-  }
-  if (i != text.size() || !anyDigit) return false;
-  end = fractionAt + decimals;
+  const std::size_t leadingZeros = integerDigits > 0 ? 0 : std::min(fraction.find_first_not_of('0'), fraction.size());
+  if (integerDigits + fraction.size() - leadingZeros > static_cast<std::size_t>(kSignificantDigits)) return false;
 
-  const std::size_t integerDigits = integerEnd - kIntegerAt;
+  const std::size_t end = fractionAt + decimals;
   const auto places = static_cast<std::size_t>(std::max(picture.minIntegerDigits, 0));
   std::size_t begin = kIntegerAt - (integerDigits < places ? places - integerDigits : 0);
+  const bool roundUp = fraction.size() > decimals && fraction[decimals] >= '5';  // half away from zero
   if (roundUp) {
     const auto isMark = [&](std::size_t k) { return decimals > 0 && k + 1 == fractionAt; };
     std::size_t k = end - 1;
@@ -244,7 +238,9 @@ bool appendDecimalPicture(std::string& out, std::string_view text, char textMark
     ++buffer[k];  // a leading zero at the latest
     begin = std::min(begin, k);
   }
-  if (negative && (roundUp || digitsKept)) buffer[--begin] = '-';
+  // No minus sign for what shows as zero.
+  const bool zero = !roundUp && integerDigits == 0 && leadingZeros >= std::min(fraction.size(), decimals);
+  if (negative && !zero) buffer[--begin] = '-';
   out.append(buffer.data() + begin, end - begin);
   return true;
 }
