@@ -29,10 +29,14 @@ void splitFields(std::string_view line, std::vector<Field>& fields) {
       field.text = line.substr(i + 1, end - i - 1);
       i = std::min(line.find(',', end), line.size());
     } else {
-      const std::size_t comma = std::min(line.find(',', i), line.size());
+      // The usual field, a short decimal, is read in the same pass that
+      // finds its end: the number then stops at the comma.
+      const DecimalPrefix prefix = shortDecimalPrefix(line.substr(i), '.');
+      std::size_t comma = i + prefix.end;
+      if (comma < line.size() && line[comma] != ',') comma = std::min(line.find(',', comma), line.size());
       field.text = trimmed(line.substr(i, comma - i));
       if (!field.text.empty()) {
-        const auto number = plainNumber(field.text);
+        const auto number = prefix.end == field.text.size() && prefix.value ? prefix.value : plainNumber(field.text);
         field.type = number ? Field::Type::Number : Field::Type::Text;
         field.number = number.value_or(0.0);
       }

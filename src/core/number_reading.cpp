@@ -144,12 +144,9 @@ std::optional<double> fastLenient(std::string_view text, NumberFormat format) {
 }
 
 std::optional<double> fastWhole(std::string_view text, char mark) {
-  bool negative = false;
-  std::size_t i = skipSign(text, 0, negative);
-  ShortDecimal decimal;
-  i = decimal.scan(text, i, mark, mark);
-  if (!decimal.anyDigit() || i != text.size()) return std::nullopt;
-  return decimal.value(negative);
+  const DecimalPrefix prefix = shortDecimalPrefix(text, mark);
+  if (prefix.end != text.size()) return std::nullopt;
+  return prefix.value;
 }
 
 PlainResult readPlain(std::string_view plain) {
@@ -186,6 +183,15 @@ std::size_t scanExponent(std::string_view text, std::size_t i, PlainText& out) {
 }
 
 }  // namespace
+
+DecimalPrefix shortDecimalPrefix(std::string_view text, char mark) {
+  bool negative = false;
+  ShortDecimal decimal;
+  DecimalPrefix prefix;
+  prefix.end = decimal.scan(text, skipSign(text, 0, negative), mark, mark);
+  if (decimal.anyDigit()) prefix.value = decimal.value(negative);
+  return prefix;
+}
 
 double lenientValue(std::string_view text, NumberFormat format) {
   if (const auto fast = fastLenient(text, format)) return *fast;

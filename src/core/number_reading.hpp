@@ -29,6 +29,18 @@ std::optional<double> strictValue(std::string_view text, NumberFormat format);
 // its thousands marked; "1.150.000", "1.150,25" and "100,25" are clear.
 bool ambiguousGrouping(std::string_view text, NumberFormat format);
 
+// The short decimal a text starts with: an optional sign, digits and at
+// most one `mark` with digits after it, no exponent. `end` is where it
+// stops; `value` is its value when it has a digit and at most 15
+// significant digits. When `end` is the end of the text, that value is what
+// plainNumber (mark '.') and strictValue give for the text: a field reader
+// learns in one pass where a number field ends and what it holds.
+struct DecimalPrefix {
+  std::size_t end = 0;
+  std::optional<double> value;
+};
+DecimalPrefix shortDecimalPrefix(std::string_view text, char mark);
+
 // A number as file fields and catalogues write it: the whole text is an
 // optional sign, digits with a point as decimal mark and an optional exponent.
 std::optional<double> plainNumber(std::string_view text);

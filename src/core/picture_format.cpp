@@ -88,6 +88,12 @@ namespace {
 
 constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+// Every power of ten a 64-bit unsigned number holds.
+constexpr std::array<std::uint64_t, 20> kWholePowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{1};
+  for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 10;
+  return powers;
+}();
 // Scaled values below this keep at most 13 digits, well inside the 15 the
 // exact path works with.
 constexpr double kFastLimit = 1e13;
@@ -95,9 +101,11 @@ constexpr double kFastLimit = 1e13;
 // move a scaled value, relative to it: 5e-15 and 2^-53, with room to spare.
 constexpr double kRoundingNoise = 1e-14;
 
-// Widest text of the shortcut: a sign, 13 digits or the picture's leading
-// zeros, the mark and 15 decimals.
+// Widest integer part of the shortcuts: 20 digits of a 64-bit number or the
+// picture's leading zeros.
 constexpr int kMaxIntegerPlaces = 32;
+// Most decimals the shortcuts write (and kept digits of a decimal text).
+constexpr int kMaxFastDecimals = kSignificantDigits;
 
 // "00" to "99".
 constexpr std::array<char, 200> kDigitPairs = [] {
@@ -109,16 +117,41 @@ constexpr std::array<char, 200> kDigitPairs = [] {
   return pairs;
 }();
 
-// Writes the last `count` decimal digits of n backwards, ending before
-// `end`; returns where they start.
-char* writeDigits(char* end, std::uint64_t n, int count) {
-  for (; count >= 2; count -= 2, n /= 100) {
+// Writes the decimal digits of n backwards, ending before `end`, two at a
+// time, with zeros in front up to `places` digits (n = 0 and no places
+// write nothing); returns where they start.
+inline char* writeDigits(char* end, std::uint64_t n, int places) {
+  char* first = end;
+  for (; n >= 10; n /= 100) {
     const std::size_t pair = 2 * static_cast<std::size_t>(n % 100);
-    *--end = kDigitPairs[pair + 1];
-    *--end = kDigitPairs[pair];
+    *--first = kDigitPairs[pair + 1];
+    *--first = kDigitPairs[pair];
   }
-  if (count == 1) *--end = static_cast<char>('0' + n % 10);
-  return end;
+  if (n > 0) *--first = static_cast<char>('0' + n);  // the first of an odd count of digits
+  while (end - first < places) *--first = '0';
+  return first;
+}
+
+bool fitsTheShortcuts(Picture picture) {
+  return picture.decimals >= 0 && picture.decimals <= kMaxFastDecimals && picture.minIntegerDigits <= kMaxIntegerPlaces;
+}
+
+// Appends a number already rounded to the picture's decimals, given as its
+// integer part and its decimals as a whole number below 10^decimals: the
+// picture's leading zeros, the digits, the format's mark and the decimals,
+// and a minus sign for a negative number that did not round to zero.
+void appendRounded(std::string& out, bool negative, std::uint64_t integer, std::uint64_t decimals, Picture picture,
+                   NumberFormat format) {
+  std::array<char, 1 + kMaxIntegerPlaces + 1 + kMaxFastDecimals> text;
+  char* const end = text.data() + text.size();
+  char* first = end;
+  if (picture.decimals > 0) {
+    first = writeDigits(first, decimals, picture.decimals);
+    *--first = format.decimalMark;
+  }
+  first = writeDigits(first, integer, picture.minIntegerDigits);
+  if (negative && (integer != 0 || decimals != 0)) *--first = '-';
+  out.append(first, static_cast<std::size_t>(end - first));
 }
 
 // The usual case done with one multiplication: |value| x 10^decimals is
@@ -126,8 +159,7 @@ char* writeDigits(char* end, std::uint64_t n, int count) {
 // product's own rounding can move it across one, so rounding it to the
 // nearest integer gives the digits the exact path would.
 bool appendPictureFast(std::string& out, double value, Picture picture, NumberFormat format) {
-  if (picture.decimals < 0 || picture.decimals >= static_cast<int>(kPowersOfTen.size())) return false;
-  if (picture.minIntegerDigits > kMaxIntegerPlaces) return false;
+  if (!fitsTheShortcuts(picture)) return false;
   const double power = kPowersOfTen[static_cast<std::size_t>(picture.decimals)];
   const double scaled = std::fabs(value) * power;
   if (!(scaled < kFastLimit)) return false;  // also refuses NaN
@@ -135,33 +167,12 @@ bool appendPictureFast(std::string& out, double value, Picture picture, NumberFo
   const double fraction = scaled - static_cast<double>(whole);
   if (std::fabs(fraction - 0.5) <= scaled * kRoundingNoise) return false;
   const std::uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
-  const auto unit = static_cast<std::uint64_t>(power);
-
-  // Written from the last digit backwards.
-  std::array<char, 1 + kMaxIntegerPlaces + 1 + kPowersOfTen.size()> text;
-  char* const end = text.data() + text.size();
-  char* first = end;
-  if (picture.decimals > 0) {
-    first = writeDigits(first, rounded % unit, picture.decimals);
-    *--first = format.decimalMark;
-  }
-  std::uint64_t integer = rounded / unit;
-  int places = 0;
-  while (integer >= 100) {
-    first = writeDigits(first, integer % 100, 2);
-    integer /= 100;
-    places += 2;
-  }
-  if (integer > 0) {
-    const int count = integer >= 10 ? 2 : 1;
-    first = writeDigits(first, integer, count);
-    places += count;
-  }
-  for (; places < picture.minIntegerDigits; ++places) *--first = '0';
-  if (value < 0 && rounded != 0) *--first = '-';
-  out.append(first, end);
+  const std::uint64_t unit = kWholePowersOfTen[static_cast<std::size_t>(picture.decimals)];
+  appendRounded(out, value < 0, rounded / unit, rounded % unit, picture, format);
   return true;
 }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -171,71 +182,66 @@ void appendPicture(std::string& out, double value, Picture picture, NumberFormat
 
 bool appendDecimalPicture(std::string& out, std::string_view text, char textMark, Picture picture,
                           NumberFormat format) {
-  if (picture.decimals < 0 || picture.decimals > kSignificantDigits || picture.minIntegerDigits > kMaxIntegerPlaces)
-    return false;
-  const auto isDigitAt = [&](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+  if (!fitsTheShortcuts(picture)) return false;
+  // Laid out as a sign place, the picture's leading zeros (a carry may turn
+  // the last of them into a 1), the integer digits, the mark and the
+  // picture's decimals. The zeros are laid down first in fixed widths, which
+  // compile to a few stores, and the digits copied over them as they are
+  // checked.
+  constexpr std::size_t kIntegerAt = 1 + kMaxIntegerPlaces;
+  constexpr std::size_t kIntegerLimit = kIntegerAt + kSignificantDigits;
+  std::array<char, kIntegerLimit + 1 + kMaxFastDecimals> buffer;
+  std::memset(buffer.data(), '0', kIntegerAt);
+  const auto decimals = static_cast<std::size_t>(picture.decimals);
+
   std::size_t i = 0;
   const bool negative = !text.empty() && text[0] == '-';
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
-  std::size_t integerBegin = i;
-  while (isDigitAt(i)) ++i;
-  const std::size_t integerEnd = i;
-  std::size_t fractionBegin = i;
-  std::size_t fractionEnd = i;
-  if (i < text.size() && text[i] == textMark) {
-    fractionBegin = ++i;
-    while (isDigitAt(i)) ++i;
-    fractionEnd = i;
+  const std::size_t digitsBegin = i;
+  while (i < text.size() && text[i] == '0') ++i;
+  std::size_t integerEnd = kIntegerAt;
+  for (; i < text.size() && isDigit(text[i]); ++i) {
+    if (integerEnd == kIntegerLimit) return false;  // more than 15 significant digits
+    buffer[integerEnd++] = text[i];
   }
-  if (i != text.size() || (integerEnd == integerBegin && fractionEnd == fractionBegin)) return false;
-  while (integerBegin < integerEnd && text[integerBegin] == '0') ++integerBegin;
-  const std::size_t integerLength = integerEnd - integerBegin;
-  const std::size_t fractionLength = fractionEnd - fractionBegin;
-  std::size_t significant = integerLength + fractionLength;
-  if (integerLength == 0)
-    for (std::size_t k = fractionBegin; k < fractionEnd && text[k] == '0'; ++k) --significant;
+  const std::size_t integerDigits = integerEnd - kIntegerAt;
+  bool anyDigit = i > digitsBegin;
+  std::size_t fractionAt = integerEnd;
+  if (decimals > 0) {
+    buffer[fractionAt++] = format.decimalMark;
+    std::memset(buffer.data() + fractionAt, '0', kMaxFastDecimals);
+  }
+  std::string_view fraction;
+  if (i < text.size() && text[i] == textMark) {
+    const std::size_t fractionBegin = ++i;
+    for (; i < text.size() && isDigit(text[i]); ++i)
+      if (i - fractionBegin < decimals) buffer[fractionAt + i - fractionBegin] = text[i];
+    fraction = text.substr(fractionBegin, i - fractionBegin);
+    anyDigit = anyDigit || !fraction.empty();
+  }
+  if (i != text.size() || !anyDigit) return false;
   // A text of at most 15 significant digits is the 15-digit form of the
   // double it reads as, so rounding its own digits is what the exact path
-  // does.
-  if (significant > static_cast<std::size_t>(kSignificantDigits)) return false;
+  // does; any other text is left to the caller.
+  const std::size_t leadingZeros = integerDigits > 0 ? 0 : std::min(fraction.find_first_not_of('0'), fraction.size());
+  if (integerDigits + fraction.size() - leadingZeros > static_cast<std::size_t>(kSignificantDigits)) return false;
 
-  // Written as a sign place, a carry place, the picture's leading zeros, the
-  // integer digits, the mark and the picture's decimals; then rounded half
-  // away from zero on the first dropped digit.
-  const auto decimals = static_cast<std::size_t>(picture.decimals);
-  const std::size_t padding =
-      integerLength < static_cast<std::size_t>(std::max(picture.minIntegerDigits, 0))
-          ? static_cast<std::size_t>(picture.minIntegerDigits) - integerLength
-          : 0;
-  // Zeros are laid down in fixed widths, which compile to a few stores, and
-  // the digits copied over them.
-  std::array<char, 2 + kMaxIntegerPlaces + kSignificantDigits + 1 + kSignificantDigits> result;
-  std::size_t end = 2;
-  result[1] = '0';
-  std::memset(result.data() + end, '0', kMaxIntegerPlaces);
-  end += padding;
-  std::memcpy(result.data() + end, text.data() + integerBegin, integerLength);
-  end += integerLength;
-  const std::size_t markAt = decimals > 0 ? end : 0;
-  if (decimals > 0) {
-    result[end++] = format.decimalMark;
-    std::memset(result.data() + end, '0', kSignificantDigits);
-    std::memcpy(result.data() + end, text.data() + fractionBegin, std::min(fractionLength, decimals));
-    end += decimals;
-  }
-  if (fractionLength > decimals && text[fractionBegin + decimals] >= '5') {
+  const std::size_t end = fractionAt + decimals;
+  const auto places = static_cast<std::size_t>(std::max(picture.minIntegerDigits, 0));
+  std::size_t begin = kIntegerAt - (integerDigits < places ? places - integerDigits : 0);
+  const bool roundUp = fraction.size() > decimals && fraction[decimals] >= '5';  // half away from zero
+  if (roundUp) {
+    const auto isMark = [&](std::size_t k) { return decimals > 0 && k + 1 == fractionAt; };
     std::size_t k = end - 1;
-    for (; result[k] == '9' || k == markAt; --k)
-      if (k != markAt) result[k] = '0';
-    ++result[k];
+    for (; buffer[k] == '9' || isMark(k); --k)
+      if (!isMark(k)) buffer[k] = '0';
+    ++buffer[k];  // a leading zero at the latest
+    begin = std::min(begin, k);
   }
-  std::size_t begin = result[1] == '0' ? 2 : 1;  // the carry place, when the carry did not reach it
-  if (negative) {
-    bool zero = true;
-    for (std::size_t k = begin; k < end && zero; ++k) zero = result[k] == '0' || result[k] == format.decimalMark;
-    if (!zero) result[--begin] = '-';
-  }
-  out.append(result.data() + begin, end - begin);
+  // No minus sign for what shows as zero.
+  const bool zero = !roundUp && integerDigits == 0 && leadingZeros >= std::min(fraction.size(), decimals);
+  if (negative && !zero) buffer[--begin] = '-';
+  out.append(buffer.data() + begin, end - begin);
   return true;
 }
 

@@ -25,7 +25,8 @@ void writeWhole(std::string& text, double whole, NumberFormat format) {
   std::array<char, 24> digits;
   const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<long long>(whole));
   (void)error;  // 24 characters hold every long long
-  text.assign(digits.data(), end);
+  text.clear();
+  text.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
 }
 
 }  // namespace

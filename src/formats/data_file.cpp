@@ -8,10 +8,7 @@ namespace brelosta {
 namespace {
 
 bool needsQuotes(std::string_view text) {
-  if (text.starts_with(' ') || text.ends_with(' ')) return true;
-  for (const char c : text)
-    if (c == ',') return true;
-  return false;
+  return text.starts_with(' ') || text.ends_with(' ') || text.find(',') != std::string_view::npos;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "formats/output_sink.hpp"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -10,13 +11,23 @@ namespace {
 
 constexpr std::size_t kChunkSize = std::size_t{1} << 20;
 
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
 // Where the first byte of a non-ASCII character is, or the text's size.
+// Whole stretches of 32 bytes are passed over first, their words OR-ed
+// together, then the one that holds a high byte is looked at word by word.
 std::size_t firstHighByte(std::string_view text) {
+  constexpr std::size_t kStretch = 32;
   std::size_t i = 0;
+  for (; i + kStretch <= text.size(); i += kStretch) {
+    std::array<std::uint64_t, kStretch / 8> words;
+    std::memcpy(words.data(), text.data() + i, kStretch);
+    if (((words[0] | words[1] | words[2] | words[3]) & kHighBits) != 0) break;
+  }
   for (; i + 8 <= text.size(); i += 8) {
     std::uint64_t word = 0;
     std::memcpy(&word, text.data() + i, sizeof word);
-    if ((word & 0x8080808080808080ULL) != 0) break;
+    if ((word & kHighBits) != 0) break;
   }
   while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
   return i;

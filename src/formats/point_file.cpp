@@ -1,6 +1,7 @@
 #include "formats/point_file.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <system_error>
@@ -14,25 +15,41 @@ namespace {
 constexpr std::size_t kBlockSize = std::size_t{1} << 18;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// The place in a word read from memory of the first byte whose high bit is
+// set in `marks`.
+std::size_t firstMarkedByte(std::uint64_t marks) {
+  if constexpr (std::endian::native == std::endian::little)
+    return static_cast<std::size_t>(std::countr_zero(marks)) / 8;
+  else
+    return static_cast<std::size_t>(std::countl_zero(marks)) / 8;
+}
+
 bool isBlankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
 // Where the next CR or LF is, or the text's end. Eight bytes are tested at
-// a time: a byte equal to the pattern's becomes zero after the XOR, and
-// (x - 0x01..) & ~x & 0x80.. is not zero exactly when x has a zero byte.
+// a time for a byte below 0x0E, as CR and LF are (and few others in a text
+// file): (x - 0x0E..) & ~x & 0x80.. marks every such byte, and at most a
+// 0x0E that a borrow reaches, so the first marked byte is looked at and
+// the search goes on after it when it is not a line end.
 std::size_t lineEnd(std::string_view text, std::size_t from) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kLineEndBound = 0x0E0E0E0E0E0E0E0EULL;
   constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-  constexpr std::uint64_t kCarriageReturns = 0x0D0D0D0D0D0D0D0DULL;
-  constexpr std::uint64_t kLineFeeds = 0x0A0A0A0A0A0A0A0AULL;
-  const auto hasZeroByte = [](std::uint64_t x) { return ((x - kOnes) & ~x & kHighBits) != 0; };
+  const auto isLineEnd = [](char c) { return c == '\n' || c == '\r'; };
   std::size_t i = from;
-  for (; i + 8 <= text.size(); i += 8) {
+  while (i + 8 <= text.size()) {
     std::uint64_t word = 0;
     std::memcpy(&word, text.data() + i, sizeof word);
-    if (hasZeroByte(word ^ kCarriageReturns) || hasZeroByte(word ^ kLineFeeds)) break;
+    const std::uint64_t marks = (word - kLineEndBound) & ~word & kHighBits;
+    if (marks == 0) {
+      i += 8;
+      continue;
+    }
+    const std::size_t first = i + firstMarkedByte(marks);
+    if (isLineEnd(text[first])) return first;
+    i = first + 1;  // a tab or another control character
   }
   for (; i < text.size(); ++i)
-    if (text[i] == '\n' || text[i] == '\r') return i;
+    if (isLineEnd(text[i])) return i;
   return text.size();
 }
 

@@ -186,7 +186,7 @@ void appendRecordNumber(std::string& out, std::size_t number) {
   const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), number);
   (void)error;  // 24 characters hold every size_t
   if (number < 10) out += '0';
-  out.append(digits.data(), end);
+  out.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
 }
 
 }  // namespace

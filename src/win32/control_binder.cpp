@@ -6,6 +6,7 @@
 #include <span>
 #include <stdexcept>
 
+#include "app/keyboard.hpp"
 #include "win32/resource_ids.h"
 #include "win32/wide_text.hpp"
 
@@ -412,7 +413,7 @@ void ControlBinder::showMenuEntry(const Binding& binding, const Control& control
   if (control.checked()) state |= MFS_CHECKED;
   if (!control.enabled || !interactive_) state |= MFS_DISABLED;
   const bool separator = (info.fType & MFT_SEPARATOR) != 0;
-  std::wstring text = wideText(control.text);
+  std::wstring text = wideText(menuCaption(binding.name, control.text));
   MENUITEMINFOW change{};
   change.cbSize = sizeof change;
   change.fMask = MIIM_STATE | (separator ? 0 : MIIM_STRING);

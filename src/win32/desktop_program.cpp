@@ -60,6 +60,7 @@ DesktopProgram::DesktopProgram(NumberFormat numberFormat)
   // The method frame and the code frame move up into the place of the
   // geoid frame while it is hidden.
   binder_.stackFrames({"Frame8", "Conversion", "Frame7"});
+  orderTabStops();
 
   showPictures();
 
@@ -122,6 +123,18 @@ void DesktopProgram::showPictures() {
   fonts_.push_back(derivedFont(madeBy, 1.0, true));
   SendMessageW(madeBy, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
   SetDlgItemTextW(about_, IDC_About_Credits, wideText(std::string(kAboutCreditLines[0]) + "\r\n" + std::string(kAboutCreditLines[1])).c_str());
+}
+
+// Tab walks the main window panel by panel, top to bottom: a dialog's tab
+// order is its children's order, which the template's frames interleave.
+void DesktopProgram::orderTabStops() {
+  HWND previous = HWND_TOP;
+  for (const std::string_view name : tabOrder()) {
+    HWND next = window(name);
+    if (next == nullptr || next == main_) continue;
+    SetWindowPos(next, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    previous = next;
+  }
 }
 
 HWND DesktopProgram::createDialog(int resource, HWND owner) {

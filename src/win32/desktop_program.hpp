@@ -60,6 +60,7 @@ class DesktopProgram {
   INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
   void command(HWND dialog, int id, int code);
   HWND createDialog(int resource, HWND owner);
+  void orderTabStops();
   void showPictures();
   void clicked(Control& control);
   void selected(Control& control, int index);
