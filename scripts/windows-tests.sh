@@ -36,7 +36,10 @@ test_arguments=("$@")
 for executable in build-windows/tests/*.exe; do
   run_tests "$executable"
 done
-# The window's tests open real windows: on a virtual display.
+# The window's tests open real windows: on a virtual display. The Wine server
+# of the tests above must be gone first: one started without a display
+# would make every window fail to open.
+wineserver --wait
 for executable in build-windows/tests/win32/*_tests.exe; do
   run_tests "$executable" xvfb-run -a -s "-screen 0 1600x1000x24"
 done

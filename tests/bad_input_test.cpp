@@ -75,13 +75,17 @@ class Window {
     for (const std::string& line : lines) ASSERT_TRUE(session_->runLine(line, 0)) << line << ": " << err_.str();
   }
   // The texts of the messages shown so far, in order, the window's folder
-  // written as "{dir}".
+  // and the separator after it written as "{dir}/".
   std::vector<std::string> messages() const {
     std::vector<std::string> texts;
     const std::string folder = folder_.path().string();
     for (const auto& m : session_->toolkit().messages) {
       std::string text = m.text;
-      for (std::size_t at; (at = text.find(folder)) != std::string::npos;) text.replace(at, folder.size(), "{dir}");
+      for (std::size_t at; (at = text.find(folder)) != std::string::npos;) {
+        const bool separator = at + folder.size() < text.size() && (text[at + folder.size()] == '/' ||
+                                                                    text[at + folder.size()] == '\\');
+        text.replace(at, folder.size() + (separator ? 1 : 0), separator ? "{dir}/" : "{dir}");
+      }
       texts.push_back(text);
     }
     return texts;
