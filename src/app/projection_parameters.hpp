@@ -28,14 +28,6 @@ LambertParameters lambertParameters(App& app, const SystemPanel& panel, PanelRol
 // northing.
 TransverseMercatorParameters utmSourceParameters(App& app, const SystemPanel& panel);
 
-// The UTM zone of a target panel through one command, read when the first
-// point reaches it. With "Automático" checked every point takes the
-// automatic zone of its longitude. Otherwise the zone box's lenient value is
-// used when it is the automatic zone or one of its two neighbours, and any
-// other zone ends the command; an empty box (0) takes the first point's
-// automatic zone, which the rest of the run then keeps. The zone box shows
-// the automatic zone whenever it is the one used, and in point mode using it
-// also checks "Automático".
 // The longitude's own zone and the typed target zone, two or more apart; the
 // conversion refuses the point with kZonesTooFarApart.
 struct ZonesTooFarApart {
@@ -44,6 +36,14 @@ struct ZonesTooFarApart {
 };
 inline constexpr std::string_view kZonesTooFarApart = "La diferencia entre husos es mayor a 1";
 
+// The UTM zone of a target panel through one command, read when the first
+// point reaches it. With "Automático" checked every point takes the
+// automatic zone of its longitude. Otherwise the zone box's lenient value is
+// used when it is the automatic zone or one of its two neighbours, and any
+// other zone ends the command; an empty box (0) takes the first point's
+// automatic zone, which the rest of the run then keeps. The zone box shows
+// the automatic zone whenever it is the one used, and in point mode using it
+// also checks "Automático".
 class UtmTargetZone {
  public:
   UtmTargetZone(const SystemPanel& panel, NumberFormat format);
