@@ -46,9 +46,10 @@ class Progress {
 // The data file gets each record's line at once. The report's header shows
 // the panels as the run leaves them (the UTM zone a first point chose, the
 // defaults written into empty boxes), so its tables are written after the
-// run: the input table from the input file read once more, the output table
-// from a scratch file beside the target that holds each record's results in
-// few bytes.
+// run, each from a scratch file beside the target: the input table's rows,
+// finished as the records are read (reading and splitting the input file
+// once more would cost more than the conversion), and each record's results
+// in few bytes for the output table.
 class RunOutput {
  public:
   RunOutput(App& app, ConversionRun& run)
@@ -66,6 +67,8 @@ class RunOutput {
     inputTable_ = reportTable(data.source);
     outputTable_ = reportTable(data.target);
     scratch_.emplace(path_);
+    inputScratch_.emplace(path_);
+    inputLines_.emplace([this](std::string_view bytes) { inputScratch_->write(bytes); });
   }
 
   // A record the screening passed over: its input slots stand as output.
@@ -75,12 +78,14 @@ class RunOutput {
       dataLine(id, slots);
       return;
     }
+    inputRow(id, slots);
     scratchText_ += kWholeRow;
-    appendReportRow(scratchText_, outputTable_, ++records_, id, slots, format_);
+    appendReportRow(scratchText_, outputTable_, records_, id, slots, format_);
     endScratchLine();
   }
 
-  void converted(std::string_view id, const TargetTexts& texts) {
+  // `slots` are the record's input slots, `texts` its results.
+  void converted(std::string_view id, const std::array<Field, kMaxSlots>& slots, const TargetTexts& texts) {
     if (!lines_) return;
     const int count = slotCount(run_.setup().targetFamily);
     if (!report_) {
@@ -90,7 +95,7 @@ class RunOutput {
       dataLine(id, slots);
       return;
     }
-    ++records_;
+    inputRow(id, slots);
     for (int k = 0; k < count; ++k) {
       scratchText_ += texts.entries[static_cast<std::size_t>(k)];
       scratchText_ += kTextEnd;
@@ -106,8 +111,9 @@ class RunOutput {
     if (report_) {
       scratch_->write(scratchText_);
       scratchText_.clear();
+      inputLines_->finish();
       writeReport(reportData(app_.state, run_.setup().direction), format_, *lines_,
-                  [&](OutputSink& sink) { inputRows(input, sink); }, [&](OutputSink& sink) { outputRows(sink); });
+                  [&](OutputSink& sink) { inputRows(sink); }, [&](OutputSink& sink) { outputRows(sink); });
     }
     lines_->finish();
     input.close();
@@ -135,17 +141,15 @@ class RunOutput {
     scratchText_.clear();
   }
 
-  void inputRows(PointFile& input, OutputSink& sink) {
-    if (!input.restart()) throw DataError{};
-    const auto plan = recordPlan(run_.setup().source.Formato.text, run_.setup().sourceFamily);
-    std::vector<Field> scratch;
-    std::string line;
-    for (std::size_t number = 1; number <= records_; ++number) {
-      if (!input.next(line)) throw DataError{};
-      const SplitRecord record = readRecord(line, plan, scratch);
-      appendReportRow(sink.text(), inputTable_, number, record.id, record.slots, format_);
-      sink.endLine();
-    }
+  // The next record's row of the input table, into its scratch file already
+  // encoded and with its line end, as the report will hold it.
+  void inputRow(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    appendReportRow(inputLines_->text(), inputTable_, ++records_, id, slots, format_);
+    inputLines_->endLine();
+  }
+
+  void inputRows(OutputSink& sink) {
+    if (!inputScratch_->readBack([&](std::string_view bytes) { sink.writeEncoded(bytes); })) throw DataError{};
   }
 
   void outputRows(OutputSink& sink) {
@@ -193,7 +197,9 @@ class RunOutput {
   ReportTable outputTable_ = ReportTable::None;
   std::optional<ScratchFile> scratch_;
   std::string scratchText_;
-  std::size_t records_ = 0;  // written into the scratch file
+  std::optional<ScratchFile> inputScratch_;  // the input table's rows
+  std::optional<OutputSink> inputLines_;     // into inputScratch_
+  std::size_t records_ = 0;                  // written into the scratch files
 };
 
 // The records of the source panel's file, each through the same conversion
@@ -246,7 +252,7 @@ class FileRun {
       // never read on into the next record.
       if (!record.complete) throw DataError{};
       run_.convert(entry_);
-      output.converted(record.id, run_.shown());
+      output.converted(record.id, record.slots, run_.shown());
     }
   }
 
