@@ -40,16 +40,41 @@ class Progress {
   float shownWhole_ = 0.0F;
 };
 
+// A report table's rows, finished as the records are read, wait in a
+// scratch file beside the target, already encoded and with their line ends,
+// until the report's header is written. Finishing them at once costs less
+// than reading the input file and splitting its lines once more, or than
+// keeping the results as texts and laying them out later.
+class TableRows {
+ public:
+  TableRows(const std::filesystem::path& near, ReportTable table, NumberFormat format)
+      : table_(table), format_(format), file_(near), lines_([this](std::string_view bytes) { file_.write(bytes); }) {}
+
+  void add(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    appendReportRow(lines_.text(), table_, number, id, slots, format_);
+    lines_.endLine();
+  }
+
+  // Hands every row on to `sink`, in order.
+  void copyTo(OutputSink& sink) {
+    lines_.finish();
+    if (!file_.readBack([&](std::string_view bytes) { sink.writeEncoded(bytes); })) throw DataError{};
+  }
+
+ private:
+  ReportTable table_;
+  NumberFormat format_;
+  ScratchFile file_;
+  OutputSink lines_;  // into file_
+};
+
 // Where a run's output goes while it runs. The output file is written beside
 // the target and replaces it only once it is whole: a run that fails leaves
 // an existing file as it was, and the input file itself may be the target.
 // The data file gets each record's line at once. The report's header shows
 // the panels as the run leaves them (the UTM zone a first point chose, the
-// defaults written into empty boxes), so its tables are written after the
-// run, each from a scratch file beside the target: the input table's rows,
-// finished as the records are read (reading and splitting the input file
-// once more would cost more than the conversion), and each record's results
-// in few bytes for the output table.
+// defaults written into empty boxes), so its tables wait in scratch files
+// and are copied in after the run.
 class RunOutput {
  public:
   RunOutput(App& app, ConversionRun& run)
@@ -64,44 +89,19 @@ class RunOutput {
     lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); });
     if (!report_) return;
     const ReportData data = reportData(app.state, run.setup().direction);
-    inputTable_ = reportTable(data.source);
-    outputTable_ = reportTable(data.target);
-    scratch_.emplace(path_);
-    inputScratch_.emplace(path_);
-    inputLines_.emplace([this](std::string_view bytes) { inputScratch_->write(bytes); });
+    inputRows_.emplace(path_, reportTable(data.source), format_);
+    outputRows_.emplace(path_, reportTable(data.target), format_);
   }
 
   // A record the screening passed over: its input slots stand as output.
-  void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
-    if (!lines_) return;
-    if (!report_) {
-      dataLine(id, slots);
-      return;
-    }
-    inputRow(id, slots);
-    scratchText_ += kWholeRow;
-    appendReportRow(scratchText_, outputTable_, records_, id, slots, format_);
-    endScratchLine();
-  }
+  void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) { write(id, slots, slots); }
 
   // `slots` are the record's input slots, `texts` its results.
   void converted(std::string_view id, const std::array<Field, kMaxSlots>& slots, const TargetTexts& texts) {
-    if (!lines_) return;
-    const int count = slotCount(run_.setup().targetFamily);
-    if (!report_) {
-      std::array<Field, kMaxSlots> slots{};
-      for (int k = 0; k < count; ++k)
-        slots[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
-      dataLine(id, slots);
-      return;
-    }
-    inputRow(id, slots);
-    for (int k = 0; k < count; ++k) {
-      scratchText_ += texts.entries[static_cast<std::size_t>(k)];
-      scratchText_ += kTextEnd;
-    }
-    scratchText_ += id;
-    endScratchLine();
+    std::array<Field, kMaxSlots> results{};
+    for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k)
+      results[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
+    write(id, slots, results);
   }
 
   // Writes what waits and puts the file in place of the target. `input` is
@@ -109,11 +109,9 @@ class RunOutput {
   void finish(PointFile& input) {
     if (!writer_ || !writer_->ok()) throw DataError{};
     if (report_) {
-      scratch_->write(scratchText_);
-      scratchText_.clear();
-      inputLines_->finish();
       writeReport(reportData(app_.state, run_.setup().direction), format_, *lines_,
-                  [&](OutputSink& sink) { inputRows(sink); }, [&](OutputSink& sink) { outputRows(sink); });
+                  [&](OutputSink& sink) { inputRows_->copyTo(sink); },
+                  [&](OutputSink& sink) { outputRows_->copyTo(sink); });
     }
     lines_->finish();
     input.close();
@@ -121,68 +119,17 @@ class RunOutput {
   }
 
  private:
-  // A scratch line holds a converted record's target texts, each ended by
-  // kTextEnd, then its Id (which may hold any byte but a line end); or
-  // kWholeRow and the finished row of a record the screening passed over.
-  static constexpr char kTextEnd = '\x1F';
-  static constexpr char kWholeRow = '\x1E';
-  static constexpr std::size_t kScratchChunk = std::size_t{1} << 20;
-
-  void dataLine(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
-    if (!targetPlan_) return;
-    appendDataLine(lines_->text(), *targetPlan_, id, slots, format_);
-    lines_->endLine();
-  }
-
-  void endScratchLine() {
-    scratchText_ += '\n';
-    if (scratchText_.size() < kScratchChunk) return;
-    scratch_->write(scratchText_);
-    scratchText_.clear();
-  }
-
-  // The next record's row of the input table, into its scratch file already
-  // encoded and with its line end, as the report will hold it.
-  void inputRow(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
-    appendReportRow(inputLines_->text(), inputTable_, ++records_, id, slots, format_);
-    inputLines_->endLine();
-  }
-
-  void inputRows(OutputSink& sink) {
-    if (!inputScratch_->readBack([&](std::string_view bytes) { sink.writeEncoded(bytes); })) throw DataError{};
-  }
-
-  void outputRows(OutputSink& sink) {
-    std::size_t number = 0;
-    std::string carried;  // a line that runs across two pieces
-    const auto row = [&](std::string_view line) {
-      ++number;
-      if (line.starts_with(kWholeRow)) {
-        sink.text() += line.substr(1);
-      } else {
-        std::array<Field, kMaxSlots> slots{};
-        for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k) {
-          const std::size_t end = line.find(kTextEnd);
-          slots[static_cast<std::size_t>(k)] = Field{Field::Type::Text, line.substr(0, end), 0.0};
-          line.remove_prefix(end + 1);
-        }
-        appendReportRow(sink.text(), outputTable_, number, line, slots, format_);
-      }
-      sink.endLine();
-    };
-    const bool read = scratch_->readBack([&](std::string_view bytes) {
-      for (std::size_t end; (end = bytes.find('\n')) != std::string_view::npos; bytes.remove_prefix(end + 1)) {
-        if (carried.empty()) {
-          row(bytes.substr(0, end));
-        } else {
-          carried.append(bytes.substr(0, end));
-          row(carried);
-          carried.clear();
-        }
-      }
-      carried.append(bytes);
-    });
-    if (!read || number != records_) throw DataError{};
+  void write(std::string_view id, const std::array<Field, kMaxSlots>& slots,
+             const std::array<Field, kMaxSlots>& results) {
+    if (!lines_) return;
+    if (report_) {
+      ++records_;
+      inputRows_->add(records_, id, slots);
+      outputRows_->add(records_, id, results);
+    } else if (targetPlan_) {
+      appendDataLine(lines_->text(), *targetPlan_, id, results, format_);
+      lines_->endLine();
+    }
   }
 
   App& app_;
@@ -193,13 +140,9 @@ class RunOutput {
   std::optional<RecordPlan> targetPlan_;
   std::optional<AtomicFileWriter> writer_;
   std::optional<OutputSink> lines_;
-  ReportTable inputTable_ = ReportTable::None;
-  ReportTable outputTable_ = ReportTable::None;
-  std::optional<ScratchFile> scratch_;
-  std::string scratchText_;
-  std::optional<ScratchFile> inputScratch_;  // the input table's rows
-  std::optional<OutputSink> inputLines_;     // into inputScratch_
-  std::size_t records_ = 0;                  // written into the scratch files
+  std::optional<TableRows> inputRows_;
+  std::optional<TableRows> outputRows_;
+  std::size_t records_ = 0;
 };
 
 // The records of the source panel's file, each through the same conversion
