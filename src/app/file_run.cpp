@@ -72,15 +72,41 @@ class Progress {
   float shownWhole_ = 0.0F;
 };
 
+// A report table's rows, finished as the records are read, wait in a
+// scratch file beside the target, already encoded and with their line ends,
+// until the report's header is written. Finishing them at once costs less
+// than reading the input file and splitting its lines once more, or than
+// keeping the results as texts and laying them out later.
+class TableRows {
+ public:
+  TableRows(const std::filesystem::path& near, ReportTable table, NumberFormat format)
+      : table_(table), format_(format), file_(near), lines_([this](std::string_view bytes) { file_.write(bytes); }) {}
+
+  void add(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    appendReportRow(lines_.text(), table_, number, id, slots, format_);
+    lines_.endLine();
+  }
+
+  // Hands every row on to `sink`, in order.
+  void copyTo(OutputSink& sink) {
+    lines_.finish();
+    if (!file_.readBack([&](std::string_view bytes) { sink.writeEncoded(bytes); })) throw DataError{};
+  }
+
+ private:
+  ReportTable table_;
+  NumberFormat format_;
+  ScratchFile file_;
+  OutputSink lines_;  // into file_
+};
+
 // Where a run's output goes while it runs. The output file is written beside
 // the target and replaces it only once it is whole: a run that fails leaves
 // an existing file as it was, and the input file itself may be the target.
 // The data file gets each record's line at once. The report's header shows
 // the panels as the run leaves them (the UTM zone a first point chose, the
-// defaults written into empty boxes), so its tables are written after the
-// run: the input table from the input file read once more, the output table
-// from a scratch file beside the target that holds each record's results in
-// few bytes.
+// defaults written into empty boxes), so its tables wait in scratch files
+// and are copied in after the run.
 class RunOutput {
  public:
   RunOutput(App& app, ConversionRun& run)
@@ -98,38 +124,19 @@ class RunOutput {
     lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); });
     if (!report_) return;
     const ReportData data = reportData(app.state, run.setup().direction);
-    inputTable_ = reportTable(data.source);
-    outputTable_ = reportTable(data.target);
-    scratch_.emplace(path_);
+    inputRows_.emplace(path_, reportTable(data.source), format_);
+    outputRows_.emplace(path_, reportTable(data.target), format_);
   }
 
   // A record the screening passed over: its input slots stand as output.
-  void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
-    if (!report_) {
-      dataLine(id, slots);
-      return;
-    }
-    scratchText_ += kWholeRow;
-    appendReportRow(scratchText_, outputTable_, ++records_, id, slots, format_);
-    endScratchLine();
-  }
+  void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) { write(id, slots, slots); }
 
-  void converted(std::string_view id, const TargetTexts& texts) {
-    const int count = slotCount(run_.setup().targetFamily);
-    if (!report_) {
-      std::array<Field, kMaxSlots> slots{};
-      for (int k = 0; k < count; ++k)
-        slots[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
-      dataLine(id, slots);
-      return;
-    }
-    ++records_;
-    for (int k = 0; k < count; ++k) {
-      scratchText_ += texts.entries[static_cast<std::size_t>(k)];
-      scratchText_ += kTextEnd;
-    }
-    scratchText_ += id;
-    endScratchLine();
+  // `slots` are the record's input slots, `texts` its results.
+  void converted(std::string_view id, const std::array<Field, kMaxSlots>& slots, const TargetTexts& texts) {
+    std::array<Field, kMaxSlots> results{};
+    for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k)
+      results[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
+    write(id, slots, results);
   }
 
   // Writes what waits and puts the file in place of the target. `input` is
@@ -137,10 +144,15 @@ class RunOutput {
   void finish(PointFile& input) {
     if (!writer_->ok()) throw DataError{outputProblem(pathText())};
     if (report_) {
-      scratch_->write(scratchText_);
-      scratchText_.clear();
-      writeReport(reportData(app_.state, run_.setup().direction), format_, *lines_,
-                  [&](OutputSink& sink) { inputRows(input, sink); }, [&](OutputSink& sink) { outputRows(sink); });
+      try {
+        writeReport(reportData(app_.state, run_.setup().direction), format_, *lines_,
+                    [&](OutputSink& sink) { inputRows_->copyTo(sink); },
+                    [&](OutputSink& sink) { outputRows_->copyTo(sink); });
+      } catch (const DataError& error) {
+        // The tables wait in scratch files beside the target.
+        if (!error.detail.empty()) throw;
+        throw DataError{outputProblem(pathText())};
+      }
     }
     lines_->finish();
     input.close();
@@ -148,70 +160,16 @@ class RunOutput {
   }
 
  private:
-  // A scratch line holds a converted record's target texts, each ended by
-  // kTextEnd, then its Id (which may hold any byte but a line end); or
-  // kWholeRow and the finished row of a record the screening passed over.
-  static constexpr char kTextEnd = '\x1F';
-  static constexpr char kWholeRow = '\x1E';
-  static constexpr std::size_t kScratchChunk = std::size_t{1} << 20;
-
-  void dataLine(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
-    if (!targetPlan_) return;
-    appendDataLine(lines_->text(), *targetPlan_, id, slots, format_);
-    lines_->endLine();
-  }
-
-  void endScratchLine() {
-    scratchText_ += '\n';
-    if (scratchText_.size() < kScratchChunk) return;
-    scratch_->write(scratchText_);
-    scratchText_.clear();
-  }
-
-  void inputRows(PointFile& input, OutputSink& sink) {
-    if (!input.restart()) throw DataError{inputProblem(run_.setup().source.File.text)};
-    const auto plan = recordPlan(run_.setup().source.Formato.text, run_.setup().sourceFamily);
-    std::vector<Field> scratch;
-    std::string line;
-    for (std::size_t number = 1; number <= records_; ++number) {
-      if (!input.next(line)) throw DataError{inputProblem(run_.setup().source.File.text)};
-      const SplitRecord record = readRecord(line, plan, scratch);
-      appendReportRow(sink.text(), inputTable_, number, record.id, record.slots, format_);
-      sink.endLine();
+  void write(std::string_view id, const std::array<Field, kMaxSlots>& slots,
+             const std::array<Field, kMaxSlots>& results) {
+    if (report_) {
+      ++records_;
+      inputRows_->add(records_, id, slots);
+      outputRows_->add(records_, id, results);
+    } else if (targetPlan_) {
+      appendDataLine(lines_->text(), *targetPlan_, id, results, format_);
+      lines_->endLine();
     }
-  }
-
-  void outputRows(OutputSink& sink) {
-    std::size_t number = 0;
-    std::string carried;  // a line that runs across two pieces
-    const auto row = [&](std::string_view line) {
-      ++number;
-      if (line.starts_with(kWholeRow)) {
-        sink.text() += line.substr(1);
-      } else {
-        std::array<Field, kMaxSlots> slots{};
-        for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k) {
-          const std::size_t end = line.find(kTextEnd);
-          slots[static_cast<std::size_t>(k)] = Field{Field::Type::Text, line.substr(0, end), 0.0};
-          line.remove_prefix(end + 1);
-        }
-        appendReportRow(sink.text(), outputTable_, number, line, slots, format_);
-      }
-      sink.endLine();
-    };
-    const bool read = scratch_->readBack([&](std::string_view bytes) {
-      for (std::size_t end; (end = bytes.find('\n')) != std::string_view::npos; bytes.remove_prefix(end + 1)) {
-        if (carried.empty()) {
-          row(bytes.substr(0, end));
-        } else {
-          carried.append(bytes.substr(0, end));
-          row(carried);
-          carried.clear();
-        }
-      }
-      carried.append(bytes);
-    });
-    if (!read || number != records_) throw DataError{outputProblem(pathText())};
   }
 
   // The target as the panel's box names it, for messages.
@@ -225,11 +183,9 @@ class RunOutput {
   std::optional<RecordPlan> targetPlan_;
   std::optional<AtomicFileWriter> writer_;
   std::optional<OutputSink> lines_;
-  ReportTable inputTable_ = ReportTable::None;
-  ReportTable outputTable_ = ReportTable::None;
-  std::optional<ScratchFile> scratch_;
-  std::string scratchText_;
-  std::size_t records_ = 0;  // written into the scratch file
+  std::optional<TableRows> inputRows_;
+  std::optional<TableRows> outputRows_;
+  std::size_t records_ = 0;
 };
 
 // The records of the source panel's file, each through the same conversion
@@ -305,7 +261,7 @@ class FileRun {
         throw DataError{recordPlace(path, number) + ": " + fieldCount(scratch.size()) + " y el formato " +
                         quotedText(layout) + " pide " + std::to_string(sourcePlan->fieldSlots.size())};
       run_.convert(entry_);
-      output.converted(record.id, run_.shown());
+      output.converted(record.id, record.slots, run_.shown());
     }
     return true;
   }

@@ -168,11 +168,6 @@ bool PointFile::nextBytes(std::string_view& bytes) {
   }
 }
 
-bool PointFile::restart() {
-  handedOut_ = 0;
-  return rewind();
-}
-
 bool PointFile::next(std::string& line) {
   if (handedOut_ == size_) return false;
   std::string_view bytes;

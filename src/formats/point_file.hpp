@@ -36,8 +36,6 @@ class PointFile {
   // The next line into `line`; false after the last record, or when the
   // file could not be read again.
   bool next(std::string& line);
-  // From the first line again.
-  bool restart();
   // Lets go of the file, so that it may be replaced (Windows replaces no
   // file that is open, and the output may be the input file itself).
   void close() { file_.reset(); }
