@@ -220,7 +220,7 @@ void ConversionRun::show(const PointEntry* entry) {
   for (int k = 0; k < slotCount(setup_.targetFamily); ++k)
     boxes[static_cast<std::size_t>(k)]->text = shown_.entries[static_cast<std::size_t>(k)];
   setup_.app.state.H_EGM96.text = shown_.geoidHeight;
-  if (const auto& zone = setup_.targetZoneIfRead()) setup_.target.Zone.text = zone->text();
+  if (const auto& zone = setup_.targetZoneIfRead()) setup_.target.utmZone().text = zone->text();
 }
 
 }  // namespace brelosta

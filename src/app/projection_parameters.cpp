@@ -47,19 +47,19 @@ double strictOrLenient(const Control& box, NumberFormat format, bool strict) {
 
 TransverseMercatorParameters transverseMercatorParameters(App& app, const SystemPanel& panel, PanelRole role) {
   const NumberFormat format = app.state.numberFormat;
-  defaultIfMissing(panel.Zone, "1", format);
+  defaultIfMissing(panel.scaleFactor(), "1", format);
   normaliseOrigin(app, panel);
   const bool strictOffsets = role == PanelRole::Target;
-  return {strictOf(panel.Zone, format), strictOf(panel.Lat_origen, format), strictOf(panel.Lon_origen, format),
+  return {strictOf(panel.scaleFactor(), format), strictOf(panel.Lat_origen, format), strictOf(panel.Lon_origen, format),
           strictOrLenient(panel.Feste, format, strictOffsets), strictOrLenient(panel.Fnorte, format, strictOffsets)};
 }
 
 MercatorParameters mercatorParameters(App& app, const SystemPanel& panel, PanelRole role) {
   const NumberFormat format = app.state.numberFormat;
-  defaultIfMissing(panel.Zone, "0", format);
+  defaultIfMissing(panel.trueScaleLatitude(), "0", format);
   normaliseOrigin(app, panel);
   const bool source = role == PanelRole::Source;
-  const MercatorParameters parameters{strictOf(panel.Zone, format),
+  const MercatorParameters parameters{strictOf(panel.trueScaleLatitude(), format),
                                       strictOrLenient(panel.Lat_origen, format, source),
                                       strictOf(panel.Lon_origen, format), lenientOf(panel.Feste, format),
                                       lenientOf(panel.Fnorte, format)};
@@ -71,11 +71,11 @@ MercatorParameters mercatorParameters(App& app, const SystemPanel& panel, PanelR
 
 LambertParameters lambertParameters(App& app, const SystemPanel& panel, PanelRole role) {
   const NumberFormat format = app.state.numberFormat;
-  refuseIfMissing(app, panel.Zone, kMissingFirstParallel);
+  refuseIfMissing(app, panel.firstParallel(), kMissingFirstParallel);
   refuseIfMissing(app, panel.Para_2, kMissingSecondParallel);
   normaliseOrigin(app, panel);
   const bool strictOffsets = role == PanelRole::Source;
-  return {strictOf(panel.Zone, format),
+  return {strictOf(panel.firstParallel(), format),
           strictOf(panel.Para_2, format),
           strictOf(panel.Lat_origen, format),
           strictOf(panel.Lon_origen, format),
@@ -85,12 +85,13 @@ LambertParameters lambertParameters(App& app, const SystemPanel& panel, PanelRol
 
 TransverseMercatorParameters utmSourceParameters(App& app, const SystemPanel& panel) {
   const NumberFormat format = app.state.numberFormat;
-  if (lenientOf(panel.Zone, format) == 0.0) refuse(app, kMissingUtmZone);
+  if (lenientOf(panel.utmZone(), format) == 0.0) refuse(app, kMissingUtmZone);
   // "19,5" would put the central meridian between two zones, and 61 or -19
   // a whole turn or a hemisphere away.
-  const auto typed = strictValue(panel.Zone.text, format);
+  const auto typed = strictValue(panel.utmZone().text, format);
   if (!typed || *typed != std::floor(*typed) || *typed < 1.0 || *typed > kLastUtmZone)
-    refuse(app, kUtmZoneNotWhole, "Zona, " + std::string(sideName(panel.side)) + ": " + quotedText(panel.Zone.text));
+    refuse(app, kUtmZoneNotWhole,
+           "Zona, " + std::string(sideName(panel.side)) + ": " + quotedText(panel.utmZone().text));
   const double zone = *typed;
   const bool south = panel.Hemisferio.text == kSouthernHemisphere;
   return {kUtmScaleFactor, 0.0, utmCentralMeridian(zone), kUtmFalseEasting,
@@ -101,8 +102,8 @@ UtmTargetZone::UtmTargetZone(const SystemPanel& panel, NumberFormat format)
     : automaticBox_(panel.Fijar),
       format_(format),
       automatic_(panel.Fijar.checked()),
-      typed_(automatic_ ? 0.0 : lenientOf(panel.Zone, format)),
-      text_(automatic_ ? std::string() : panel.Zone.text),
+      typed_(automatic_ ? 0.0 : lenientOf(panel.utmZone(), format)),
+      text_(automatic_ ? std::string() : panel.utmZone().text),
       south_(panel.Hemisferio.text == kSouthernHemisphere) {}
 
 TransverseMercatorParameters UtmTargetZone::parameters(double longitude, bool pointMode) {

@@ -57,6 +57,12 @@ struct SystemPanel {
   Control& Formato;
   Control& Dialogo;
 
+  // The Zone box holds a different parameter for each kind.
+  Control& utmZone() const { return Zone; }
+  Control& scaleFactor() const { return Zone; }        // Transverse Mercator
+  Control& trueScaleLatitude() const { return Zone; }  // Mercator, degrees
+  Control& firstParallel() const { return Zone; }      // Lambert, degrees
+
   std::optional<CoordinateSystemKind> kind() const { return kindFromText(Coord.text); }
   AngleFormat angleFormat() const { return angleFormatFromText(Units.text); }
   bool onReferenceDatum() const { return DATUM.text == kReferenceDatum; }
