@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-brelosta_install librsvg2-bin icoutils
+brelosta_install_packages librsvg2-bin icoutils
 
 icons=packaging/icons
 sizes=(16 32 48 64 128 256)

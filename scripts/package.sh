@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
 brelosta_install_packages
-brelosta_install dpkg-dev binutils file lintian desktop-file-utils
+brelosta_install_packages dpkg-dev binutils file lintian desktop-file-utils
 
 # Debian's hardening flags (fortified functions, stack protector, read-only
 # relocations bound at start).

@@ -22,18 +22,10 @@ BRELOSTA_WINDOWS_PACKAGES=(
   nsis
 )
 
-# brelosta_install_packages [PACKAGE...]: the given packages, or the
-# project's usual list.
+# brelosta_install_packages [PACKAGE...]: installs those of the given
+# packages (by default the project's usual list) that are missing.
 brelosta_install_packages() {
-  if (($# > 0)); then
-    brelosta_install "$@"
-  else
-    brelosta_install "${BRELOSTA_PACKAGES[@]}"
-  fi
-}
-
-# brelosta_install PACKAGE...: installs those of the packages that are missing.
-brelosta_install() {
+  (($# > 0)) || set -- "${BRELOSTA_PACKAGES[@]}"
   local missing=() package
   for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
