@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/field_reading.hpp"
 #include "app/messages.hpp"
 #include "app/reaction_errors.hpp"
 #include "core/number_reading.hpp"
@@ -44,14 +45,11 @@ double angleFromParts(const PointEntry& entry, std::size_t degrees, NumberFormat
 
 bool isEmptyEntry(const Field& entry) { return !entry.isNumber() && entry.text.empty(); }
 
-// A text whose only group separator may be a decimal mark is not a number
-// either: a quoted field of a point file, which writes its decimals with a
-// point, reaches here as it is (typed boxes were refused before).
 double strictEntry(const PointEntry& entry, std::size_t slot, NumberFormat format) {
   const Field& field = entry[slot];
   if (field.isNumber()) return field.number;
-  const auto value = strictValue(field.text, format);
-  if (!value || ambiguousGrouping(field.text, format)) throw EntryError{slot, false};
+  const auto value = boxValue(field.text, format);
+  if (!value) throw EntryError{slot, false};
   return *value;
 }
 
