@@ -18,23 +18,23 @@ TransverseMercatorParameters utmZone(double zone) {
 }
 
 TEST(TransverseMercator, UtmKnownPoint) {
-  const GridPoint p = tmForward({10.0, -66.0}, kWgs84, utmZone(20));
+  const GridPoint p = TransverseMercator(kWgs84, utmZone(20)).forward({10.0, -66.0});
   EXPECT_NEAR(p.east, 171071.2640, 5e-5);
   EXPECT_NEAR(p.north, 1106908.8542, 5e-5);
 }
 
 TEST(TransverseMercator, LomaQuintanaOriginIsZero) {
   const TransverseMercatorParameters forward{1.0, kLomaQuintanaLatitudeForward, kLomaQuintanaMeridian, 0, 0};
-  const GridPoint p = tmForward({kLomaQuintanaLatitudeInverse, kLomaQuintanaMeridian}, kInternational, forward);
+  const GridPoint p = TransverseMercator(kInternational, forward).forward({kLomaQuintanaLatitudeInverse, kLomaQuintanaMeridian});
   EXPECT_LT(std::fabs(p.east), 5e-4);
   EXPECT_LT(std::fabs(p.north), 5e-4);
 }
 
 TEST(TransverseMercator, InverseOfForwardWithin2e8Degree) {
-  const TransverseMercatorParameters p{0.9996, 4.0, -63.0, 500000.0, 250000.0};
+  const TransverseMercator projection(kWgs84, {0.9996, 4.0, -63.0, 500000.0, 250000.0});
   for (double latitude = -80.0; latitude <= 80.0; latitude += 2.5) {
     for (double offset = -3.0; offset <= 3.0; offset += 0.5) {
-      const LatLon back = tmInverse(tmForward({latitude, -63.0 + offset}, kWgs84, p), kWgs84, p);
+      const LatLon back = projection.inverse(projection.forward({latitude, -63.0 + offset}));
       EXPECT_NEAR(back.latitude, latitude, 2e-8) << latitude << ", " << offset;
       EXPECT_NEAR(back.longitude, -63.0 + offset, 2e-8) << latitude << ", " << offset;
     }

@@ -50,6 +50,13 @@ class ConversionSetup {
   const PanelProjection& sourceProjection();
   const PanelProjection& targetProjection();
   UtmTargetZone& targetZone();
+  // The Transverse Mercator of the source panel (UTM, Transverse Mercator,
+  // local grid), made when the first point needs it, and the target's for
+  // the parameters of the point at hand (a UTM zone may change from point
+  // to point). Their constants are worked out as the first point's
+  // arithmetic, so a call is wrapped as that arithmetic is.
+  const TransverseMercator& sourceTransverseMercator();
+  const TransverseMercator& targetTransverseMercator(const TransverseMercatorParameters& parameters);
   // The target's UTM zone once a point has reached it.
   const std::optional<UtmTargetZone>& targetZoneIfRead() const { return targetZone_; }
 
@@ -57,6 +64,8 @@ class ConversionSetup {
   std::optional<PanelProjection> sourceProjection_;
   std::optional<PanelProjection> targetProjection_;
   std::optional<UtmTargetZone> targetZone_;
+  std::optional<TransverseMercator> sourceTransverseMercator_;
+  std::optional<TransverseMercator> targetTransverseMercator_;
 };
 
 }  // namespace brelosta

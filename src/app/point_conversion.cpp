@@ -43,9 +43,9 @@ LatLon sourcePosition(ConversionSetup& setup, PointEntry& entry) {
     case CoordinateSystemKind::Utm:
     case CoordinateSystemKind::TransverseMercator:
     case CoordinateSystemKind::LomaQuintana: {
-      const auto& parameters = setup.sourceProjection().transverseMercator;
+      setup.sourceProjection();  // its boxes are read, and refused, before the point's
       const GridPoint point = grid();
-      return checkedArithmetic([&] { return tmInverse(point, ellipsoid, parameters); });
+      return checkedArithmetic([&] { return setup.sourceTransverseMercator().inverse(point); });
     }
     case CoordinateSystemKind::Mercator: {
       const auto& parameters = setup.sourceProjection().mercator;
@@ -110,7 +110,8 @@ void showTarget(ConversionSetup& setup, TargetTexts& shown, LatLon position, dou
     case CoordinateSystemKind::Utm: {
       UtmTargetZone& zone = setup.targetZone();
       const auto parameters = zone.parameters(position.longitude, !setup.fileMode);
-      GridPoint point = checkedArithmetic([&] { return tmForward(position, ellipsoid, parameters); });
+      GridPoint point =
+          checkedArithmetic([&] { return setup.targetTransverseMercator(parameters).forward(position); });
       if (zone.south()) point.north += kUtmSouthernFalseNorthing;
       showGrid(point, kGridPicture);
       showHeight(kGridHeightPicture);
@@ -119,7 +120,8 @@ void showTarget(ConversionSetup& setup, TargetTexts& shown, LatLon position, dou
     case CoordinateSystemKind::TransverseMercator:
     case CoordinateSystemKind::LomaQuintana: {
       const auto& parameters = setup.targetProjection().transverseMercator;
-      showGrid(checkedArithmetic([&] { return tmForward(position, ellipsoid, parameters); }), kLocalGridPicture);
+      showGrid(checkedArithmetic([&] { return setup.targetTransverseMercator(parameters).forward(position); }),
+               kLocalGridPicture);
       showHeight(kLocalGridHeightPicture);
       return;
     }

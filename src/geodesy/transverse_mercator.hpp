@@ -14,18 +14,44 @@ struct TransverseMercatorParameters {
   double lambda0 = 0.0;        // central meridian, degrees east
   double falseEasting = 0.0;   // metres
   double falseNorthing = 0.0;  // metres
+
+  bool operator==(const TransverseMercatorParameters&) const = default;
 };
 
 // Length of the meridian from the equator to latitude phi (radians), in
 // metres; series truncated at e^6 (Snyder eq. 3-21).
 double meridianArc(double phi, const EllipsoidShape& ellipsoid);
 
-// Snyder eqs. 8-9 to 8-10.
-GridPoint tmForward(LatLon position, const EllipsoidShape& ellipsoid, const TransverseMercatorParameters& p);
+// The projection for one ellipsoid and one set of parameters. What does not
+// depend on the point (the meridian arc to the latitude of origin, the
+// footpoint series' coefficients) is worked out once, with the same
+// operations as per point, so a file of points gives the same digits as
+// each point on its own.
+class TransverseMercator {
+ public:
+  TransverseMercator(const EllipsoidShape& ellipsoid, const TransverseMercatorParameters& parameters);
 
-// Snyder eqs. 8-12 to 8-18, through the footpoint latitude (eq. 3-26).
-LatLon tmInverse(GridPoint point, const EllipsoidShape& ellipsoid, const TransverseMercatorParameters& p);
+  // Snyder eqs. 8-9 to 8-10.
+  GridPoint forward(LatLon position) const;
+  // Snyder eqs. 8-12 to 8-18, through the footpoint latitude (eq. 3-26).
+  LatLon inverse(GridPoint point) const;
 
+  const TransverseMercatorParameters& parameters() const { return p_; }
+
+ private:
+  EllipsoidShape ellipsoid_;
+  TransverseMercatorParameters p_;
+  double ep2_;      // second eccentricity squared
+  double lambda0_;  // central meridian, radians
+  double M0_;       // meridian arc to the latitude of origin, metres
+  double muUnit_;   // metres of meridian arc per radian of rectifying latitude mu
+  // Coefficients of sin 2mu, sin 4mu, sin 6mu and sin 8mu in the footpoint
+  // latitude (eq. 3-26).
+  double J2_;
+  double J4_;
+  double J6_;
+  double J8_;
+};
 // The UTM zone of a longitude in degrees: floor(lambda / 6 + 31), so -66
 // gives 20, -180 gives 1 and 180 gives 61 (a whole number, kept as a double).
 double automaticUtmZone(double longitude);

@@ -22,7 +22,7 @@ TEST(TransverseMercator, AgreesWithGeographicLibWithinAMillimetre) {
       double x = 0;
       double y = 0;
       exact.Forward(-63.0, latitude, -63.0 + offset, x, y);
-      const GridPoint p = tmForward({latitude, -63.0 + offset}, kWgs84, utmZone(20));
+      const GridPoint p = TransverseMercator(kWgs84, utmZone(20)).forward({latitude, -63.0 + offset});
       EXPECT_NEAR(p.east, kUtmFalseEasting + x, 1e-3) << latitude << ", " << offset;
       EXPECT_NEAR(p.north, y, 1e-3) << latitude << ", " << offset;
     }
@@ -41,7 +41,7 @@ TEST(TransverseMercator, InverseAgreesWithGeographicLib) {
       double exactLatitude = 0;
       double exactLongitude = 0;
       exact.Reverse(-63.0, x, y, exactLatitude, exactLongitude);
-      const LatLon p = tmInverse({kUtmFalseEasting + x, y}, kWgs84, utmZone(20));
+      const LatLon p = TransverseMercator(kWgs84, utmZone(20)).inverse({kUtmFalseEasting + x, y});
       EXPECT_NEAR(p.latitude, exactLatitude, 1e-8) << latitude << ", " << offset;
       EXPECT_NEAR(p.longitude, exactLongitude, 1e-8) << latitude << ", " << offset;
     }
