@@ -59,16 +59,18 @@ struct ConvertedBatch {
 // The report of a converted batch, as a run writes it.
 inline void writeReport(const ReportData& data, const ConvertedBatch& batch, NumberFormat format, OutputSink& sink) {
   const auto rows = [&](ReportTable table, bool output) {
-    return [&batch, table, output, format](OutputSink& out) {
-      std::size_t number = 0;
-      for (const auto& record : batch.all()) {
-        appendReportRow(out.text(), table, ++number, record.id, output ? record.output : record.input, format);
-        out.endLine();
-      }
-    };
+    if (table == ReportTable::None) return;
+    std::size_t number = 0;
+    for (const auto& record : batch.all()) {
+      appendReportRow(sink.text(), table, ++number, record.id, output ? record.output : record.input, format);
+      sink.endLine();
+    }
   };
-  brelosta::writeReport(data, format, sink, rows(reportTable(data.source), false),
-                        rows(reportTable(data.target), true));
+  writeReportHead(data, format, sink);
+  rows(reportTable(data.source), false);
+  writeReportMiddle(data, sink);
+  rows(reportTable(data.target), true);
+  writeReportEnd(sink);
 }
 
 // The data file of a converted batch, as a run writes it.

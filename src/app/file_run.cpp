@@ -104,9 +104,12 @@ class TableRows {
 // the target and replaces it only once it is whole: a run that fails leaves
 // an existing file as it was, and the input file itself may be the target.
 // The data file gets each record's line at once. The report's header shows
-// the panels as the run leaves them (the UTM zone a first point chose, the
-// defaults written into empty boxes), so its tables wait in scratch files
-// and are copied in after the run.
+// the panels as the run leaves them: the first converted point has written
+// the defaults into empty boxes, and a UTM target's zone box shows the zone
+// of the last point. So the header is written once the first point is
+// converted, and the input rows then go straight into the file, except
+// with a UTM target, whose header waits for the end; rows that wait, and
+// the output rows, which follow every input row, wait in scratch files.
 class RunOutput {
  public:
   RunOutput(App& app, ConversionRun& run)
@@ -115,6 +118,7 @@ class RunOutput {
         format_(app.state.numberFormat),
         path_(pathFromUtf8(run.setup().target.File.text)),
         report_(app.state.conencabezado.checked()),
+        headerWaitsForTheEnd_(run.setup().targetKind == CoordinateSystemKind::Utm),
         targetPlan_(recordPlan(run.setup().target.Formato.text, run.setup().targetFamily)) {
     // A target that cannot be written is found before the first record.
     std::error_code error;
@@ -124,8 +128,10 @@ class RunOutput {
     lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); });
     if (!report_) return;
     const ReportData data = reportData(app.state, run.setup().direction);
-    inputRows_.emplace(path_, reportTable(data.source), format_);
-    outputRows_.emplace(path_, reportTable(data.target), format_);
+    sourceTable_ = reportTable(data.source);
+    targetTable_ = reportTable(data.target);
+    inputRows_.emplace(path_, sourceTable_, format_);
+    outputRows_.emplace(path_, targetTable_, format_);
   }
 
   // A record the screening passed over: its input slots stand as output.
@@ -133,6 +139,7 @@ class RunOutput {
 
   // `slots` are the record's input slots, `texts` its results.
   void converted(std::string_view id, const std::array<Field, kMaxSlots>& slots, const TargetTexts& texts) {
+    if (report_ && !headWritten_ && !headerWaitsForTheEnd_) writeHead();
     std::array<Field, kMaxSlots> results{};
     for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k)
       results[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
@@ -144,15 +151,12 @@ class RunOutput {
   void finish(PointFile& input) {
     if (!writer_->ok()) throw DataError{outputProblem(pathText())};
     if (report_) {
-      try {
-        writeReport(reportData(app_.state, run_.setup().direction), format_, *lines_,
-                    [&](OutputSink& sink) { inputRows_->copyTo(sink); },
-                    [&](OutputSink& sink) { outputRows_->copyTo(sink); });
-      } catch (const DataError& error) {
-        // The tables wait in scratch files beside the target.
-        if (!error.detail.empty()) throw;
-        throw DataError{outputProblem(pathText())};
-      }
+      if (!headWritten_) writeHead();
+      reportPart([&] {
+        writeReportMiddle(reportData(app_.state, run_.setup().direction), *lines_);
+        if (targetTable_ != ReportTable::None) outputRows_->copyTo(*lines_);
+        writeReportEnd(*lines_);
+      });
     }
     lines_->finish();
     input.close();
@@ -164,11 +168,38 @@ class RunOutput {
              const std::array<Field, kMaxSlots>& results) {
     if (report_) {
       ++records_;
-      inputRows_->add(records_, id, slots);
+      if (headWritten_) {
+        appendReportRow(lines_->text(), sourceTable_, records_, id, slots, format_);
+        lines_->endLine();
+      } else {
+        inputRows_->add(records_, id, slots);
+      }
       outputRows_->add(records_, id, results);
     } else if (targetPlan_) {
       appendDataLine(lines_->text(), *targetPlan_, id, results, format_);
       lines_->endLine();
+    }
+  }
+
+  // The report's header from the panels as they are now, and the input
+  // rows that waited for it.
+  void writeHead() {
+    reportPart([&] {
+      writeReportHead(reportData(app_.state, run_.setup().direction), format_, *lines_);
+      if (sourceTable_ != ReportTable::None) inputRows_->copyTo(*lines_);
+    });
+    headWritten_ = true;
+  }
+
+  // Writes a part of the report; a scratch file that fails is the output
+  // file that cannot be written.
+  template <class Write>
+  void reportPart(Write&& write) {
+    try {
+      write();
+    } catch (const DataError& error) {
+      if (!error.detail.empty()) throw;
+      throw DataError{outputProblem(pathText())};
     }
   }
 
@@ -180,9 +211,13 @@ class RunOutput {
   NumberFormat format_;
   std::filesystem::path path_;
   bool report_;
+  bool headerWaitsForTheEnd_;
+  bool headWritten_ = false;
   std::optional<RecordPlan> targetPlan_;
   std::optional<AtomicFileWriter> writer_;
   std::optional<OutputSink> lines_;
+  ReportTable sourceTable_ = ReportTable::None;
+  ReportTable targetTable_ = ReportTable::None;
   std::optional<TableRows> inputRows_;
   std::optional<TableRows> outputRows_;
   std::size_t records_ = 0;

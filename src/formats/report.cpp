@@ -245,7 +245,8 @@ void appendReportRow(std::string& out, ReportTable table, std::size_t number, st
 
 namespace {
 
-void writeTable(Table table, const ReportRows& rows, OutputSink& sink) {
+// A table's heading, when the table is printed at all.
+void writeTableHeading(Table table, OutputSink& sink) {
   switch (table) {
     case Table::Grid:
       sink.line("    NO  ESTACION        NORTE[m]                 ESTE[m]             ALTURA[m]");
@@ -260,7 +261,6 @@ void writeTable(Table table, const ReportRows& rows, OutputSink& sink) {
       return;
   }
   sink.line("");
-  rows(sink);
 }
 
 }  // namespace
@@ -270,20 +270,25 @@ std::string fileNameOf(std::string_view path) {
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-void writeReport(const ReportData& data, NumberFormat format, OutputSink& sink, const ReportRows& inputRows,
-                 const ReportRows& outputRows) {
+void writeReportHead(const ReportData& data, NumberFormat format, OutputSink& sink) {
   writeBanner(sink);
   writeGeneralData(data, sink);
   if (data.source.datum != data.target.datum) writeDatumData(data, format, sink);
   sink.line("COORDENADAS GEODESICAS DE ENTRADA");
   sink.line("");
-  writeTable(reportTable(data.source), inputRows, sink);
+  writeTableHeading(reportTable(data.source), sink);
+}
+
+void writeReportMiddle(const ReportData& data, OutputSink& sink) {
   sink.line("");
   separator(sink);
   sink.line("");
   sink.line("COORDENADAS GEODESICAS DE SALIDA");
   sink.line("");
-  writeTable(reportTable(data.target), outputRows, sink);
+  writeTableHeading(reportTable(data.target), sink);
+}
+
+void writeReportEnd(OutputSink& sink) {
   sink.line("");
   sink.line("");
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 
 #include "core/number_format.hpp"
@@ -52,14 +51,15 @@ ReportTable reportTable(const ReportPanel& panel);
 void appendReportRow(std::string& out, ReportTable table, std::size_t number, std::string_view id,
                      const std::array<Field, kMaxSlots>& slots, NumberFormat format);
 
-// Hands a table's rows to the sink, each ended with CR LF.
-using ReportRows = std::function<void(OutputSink& sink)>;
-
-// The fixed-width conversion report: banner, general data, datum data when
-// the two datums differ, and the tables of input and converted points, whose
-// rows come from `inputRows` and `outputRows`. A shift-parameter text that is
-// not a number is a data error.
-void writeReport(const ReportData& data, NumberFormat format, OutputSink& sink, const ReportRows& inputRows,
-                 const ReportRows& outputRows);
+// The fixed-width conversion report around its two tables of points, whose
+// rows (appendReportRow, each ended with CR LF) the writer streams between
+// the parts: the head (banner, general data, datum data when the two datums
+// differ, the input table's heading), the part between the input rows and
+// the output rows, and the end. A table that is not printed has no heading
+// and takes no rows. A shift-parameter text that is not a number is a data
+// error.
+void writeReportHead(const ReportData& data, NumberFormat format, OutputSink& sink);
+void writeReportMiddle(const ReportData& data, OutputSink& sink);
+void writeReportEnd(OutputSink& sink);
 
 }  // namespace brelosta
