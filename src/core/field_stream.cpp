@@ -1,5 +1,7 @@
 #include "core/field_stream.hpp"
 
+#include <optional>
+
 #include "core/number_reading.hpp"
 
 namespace brelosta {
@@ -36,7 +38,15 @@ void splitFields(std::string_view line, std::vector<Field>& fields) {
       if (comma < line.size() && line[comma] != ',') comma = std::min(line.find(',', comma), line.size());
       field.text = trimmed(line.substr(i, comma - i));
       if (!field.text.empty()) {
-        const auto number = prefix.end == field.text.size() && prefix.value ? prefix.value : plainNumber(field.text);
+        // Only a sign, a digit or a point can start a number: an Id such
+        // as "P1" is a text without another look.
+        const char first = field.text.front();
+        const bool mayBeNumber = first == '+' || first == '-' || first == '.' || (first >= '0' && first <= '9');
+        std::optional<double> number;
+        if (prefix.end == field.text.size() && prefix.value)
+          number = prefix.value;
+        else if (mayBeNumber)
+          number = plainNumber(field.text);
         field.type = number ? Field::Type::Number : Field::Type::Text;
         field.number = number.value_or(0.0);
       }
