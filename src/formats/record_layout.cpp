@@ -36,10 +36,6 @@ RecordFamily recordFamily(CoordinateSystemKind kind, AngleFormat format) {
   return format == AngleFormat::DecimalDegrees ? RecordFamily::GeographicDecimal : RecordFamily::GeographicDms;
 }
 
-int slotCount(RecordFamily family) { return family == RecordFamily::GeographicDms ? 7 : 3; }
-
-int heightSlot(RecordFamily family) { return slotCount(family) - 1; }
-
 std::optional<RecordPlan> recordPlan(std::string_view layoutName, RecordFamily family) {
   const auto parts = layoutParts(layoutName, family == RecordFamily::Grid);
   if (!parts) return std::nullopt;

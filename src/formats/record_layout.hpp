@@ -29,8 +29,8 @@ inline constexpr std::array<std::string_view, 8> kGeographicLayoutNames = {
 // height (decimal degrees); degrees-minutes-seconds use slots 0 to 2 for the
 // latitude, 3 to 5 for the longitude and 6 for the height.
 inline constexpr int kMaxSlots = 7;
-int slotCount(RecordFamily family);
-int heightSlot(RecordFamily family);
+inline int slotCount(RecordFamily family) { return family == RecordFamily::GeographicDms ? 7 : 3; }
+inline int heightSlot(RecordFamily family) { return slotCount(family) - 1; }
 
 // Where each field of a record goes: a slot number, or kIdField.
 inline constexpr int kIdField = -1;
