@@ -1,6 +1,5 @@
 #include "app/file_run.hpp"
 
-#include <cmath>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -59,7 +58,9 @@ class Progress {
   void at(std::size_t record) {
     const auto value = static_cast<float>(100.0 * static_cast<double>(record) / static_cast<double>(count_));
     app_.state.Progreso.ProgressBar1.progress = value;
-    const float whole = std::floor(value);
+    // The whole percent by truncation (the value is never negative): a
+    // conversion instruction, where std::floor is a library call here.
+    const int whole = static_cast<int>(value);
     if (whole > shownWhole_) {
       shownWhole_ = whole;
       app_.toolkit.progressChanged(value);
@@ -69,7 +70,7 @@ class Progress {
  private:
   App& app_;
   std::size_t count_;
-  float shownWhole_ = 0.0F;
+  int shownWhole_ = 0;
 };
 
 // A report table's rows, finished as the records are read, wait in a
@@ -140,10 +141,9 @@ class RunOutput {
   // `slots` are the record's input slots, `texts` its results.
   void converted(std::string_view id, const std::array<Field, kMaxSlots>& slots, const TargetTexts& texts) {
     if (report_ && !headWritten_ && !headerWaitsForTheEnd_) writeHead();
-    std::array<Field, kMaxSlots> results{};
     for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k)
-      results[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
-    write(id, slots, results);
+      results_[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
+    write(id, slots, results_);
   }
 
   // Writes what waits and puts the file in place of the target. `input` is
@@ -221,6 +221,7 @@ class RunOutput {
   std::optional<TableRows> inputRows_;
   std::optional<TableRows> outputRows_;
   std::size_t records_ = 0;
+  std::array<Field, kMaxSlots> results_{};  // the converted record's texts, in the target's slots
 };
 
 // The records of the source panel's file, each through the same conversion
