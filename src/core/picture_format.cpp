@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 namespace brelosta {
 namespace {
@@ -180,69 +179,85 @@ void appendPicture(std::string& out, double value, Picture picture, NumberFormat
   if (!appendPictureFast(out, value, picture, format)) appendPictureExact(out, value, picture, format);
 }
 
-bool appendDecimalPicture(std::string& out, std::string_view text, char textMark, Picture picture,
-                          NumberFormat format) {
-  if (!fitsTheShortcuts(picture)) return false;
-  // Laid out as a sign place, the picture's leading zeros (a carry may turn
-  // the last of them into a 1), the integer digits, the mark and the
-  // picture's decimals. The zeros are laid down first in fixed widths, which
-  // compile to a few stores, and the digits copied over them as they are
-  // checked.
-  constexpr std::size_t kIntegerAt = 1 + kMaxIntegerPlaces;
-  constexpr std::size_t kIntegerLimit = kIntegerAt + kSignificantDigits;
-  std::array<char, kIntegerLimit + 1 + kMaxFastDecimals> buffer;
-  std::memset(buffer.data(), '0', kIntegerAt);
-  const auto decimals = static_cast<std::size_t>(picture.decimals);
+std::size_t decimalPictureBound(std::size_t textSize, Picture picture) {
+  const auto places = static_cast<std::size_t>(std::max(picture.minIntegerDigits, 0));
+  const auto decimals = static_cast<std::size_t>(std::max(picture.decimals, 0));
+  return 2 + std::max(textSize, places) + 1 + decimals;  // a sign and a carry
+}
 
-  std::size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
-  const std::size_t digitsBegin = i;
-  while (i < text.size() && text[i] == '0') ++i;
-  std::size_t integerEnd = kIntegerAt;
-  for (; i < text.size() && isDigit(text[i]); ++i) {
-    if (integerEnd == kIntegerLimit) return false;  // more than 15 significant digits
-    buffer[integerEnd++] = text[i];
+char* writeDecimalPicture(char* at, std::string_view text, char textMark, Picture picture, NumberFormat format,
+                          bool keepMinus) {
+  if (!fitsTheShortcuts(picture)) return nullptr;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const bool negative = p != end && *p == '-';
+  if (p != end && (*p == '-' || *p == '+')) ++p;
+  const char* const digitsBegin = p;
+  while (p != end && *p == '0') ++p;
+  const char* const integerBegin = p;
+  while (p != end && isDigit(*p)) ++p;
+  const char* const integerEnd = p;
+  const char* fractionBegin = p;
+  if (p != end && *p == textMark) {
+    fractionBegin = ++p;
+    while (p != end && isDigit(*p)) ++p;
   }
-  const std::size_t integerDigits = integerEnd - kIntegerAt;
-  bool anyDigit = i > digitsBegin;
-  std::size_t fractionAt = integerEnd;
-  if (decimals > 0) {
-    buffer[fractionAt++] = format.decimalMark;
-    std::memset(buffer.data() + fractionAt, '0', kMaxFastDecimals);
-  }
-  std::string_view fraction;
-  if (i < text.size() && text[i] == textMark) {
-    const std::size_t fractionBegin = ++i;
-    for (; i < text.size() && isDigit(text[i]); ++i)
-      if (i - fractionBegin < decimals) buffer[fractionAt + i - fractionBegin] = text[i];
-    fraction = text.substr(fractionBegin, i - fractionBegin);
-    anyDigit = anyDigit || !fraction.empty();
-  }
-  if (i != text.size() || !anyDigit) return false;
+  const char* const fractionEnd = p;
+  if (p != end || (integerEnd == digitsBegin && fractionEnd == fractionBegin)) return nullptr;
+
   // A text of at most 15 significant digits is the 15-digit form of the
   // double it reads as, so rounding its own digits is what the exact path
   // does; any other text is left to the caller.
-  const std::size_t leadingZeros = integerDigits > 0 ? 0 : std::min(fraction.find_first_not_of('0'), fraction.size());
-  if (integerDigits + fraction.size() - leadingZeros > static_cast<std::size_t>(kSignificantDigits)) return false;
+  const auto integerDigits = static_cast<int>(integerEnd - integerBegin);
+  const auto fractionDigits = static_cast<int>(fractionEnd - fractionBegin);
+  int fractionZeros = 0;  // leading zeros of a fraction without an integer part
+  if (integerDigits == 0)
+    while (fractionZeros < fractionDigits && fractionBegin[fractionZeros] == '0') ++fractionZeros;
+  if (integerDigits + fractionDigits - fractionZeros > kSignificantDigits) return nullptr;
 
-  const std::size_t end = fractionAt + decimals;
-  const auto places = static_cast<std::size_t>(std::max(picture.minIntegerDigits, 0));
-  std::size_t begin = kIntegerAt - (integerDigits < places ? places - integerDigits : 0);
-  const bool roundUp = fraction.size() > decimals && fraction[decimals] >= '5';  // half away from zero
-  if (roundUp) {
-    const auto isMark = [&](std::size_t k) { return decimals > 0 && k + 1 == fractionAt; };
-    std::size_t k = end - 1;
-    for (; buffer[k] == '9' || isMark(k); --k)
-      if (!isMark(k)) buffer[k] = '0';
-    ++buffer[k];  // a leading zero at the latest
-    begin = std::min(begin, k);
+  const int decimals = picture.decimals;
+  const int kept = std::min(fractionDigits, decimals);
+  const int zeros = std::max(picture.minIntegerDigits - integerDigits, 0);
+  const bool roundUp = fractionDigits > decimals && fractionBegin[decimals] >= '5';  // half away from zero
+  // A carry out of the first digit takes a place of its own when no leading
+  // zero takes it: every digit kept is a 9.
+  const auto nine = [](char c) { return c == '9'; };
+  const bool carryOut = roundUp && zeros == 0 && kept == decimals && std::all_of(integerBegin, integerEnd, nine) &&
+                        std::all_of(fractionBegin, fractionBegin + kept, nine);
+  // No minus sign for what shows as zero, unless it is kept.
+  const bool zero = !roundUp && integerDigits == 0 && fractionZeros >= kept;
+
+  // Laid out in place, not in a buffer of its own to be copied: the sign,
+  // the place of a carry, the picture's leading zeros, the integer digits,
+  // the mark and the picture's decimals, cut from the fraction or filled
+  // with zeros.
+  char* q = at;
+  if (negative && (keepMinus || !zero)) *q++ = '-';
+  char* const first = q;
+  if (carryOut) *q++ = '0';
+  q = std::fill_n(q, zeros, '0');
+  q = std::copy(integerBegin, integerEnd, q);
+  if (decimals > 0) {
+    *q++ = format.decimalMark;
+    q = std::copy(fractionBegin, fractionBegin + kept, q);
+    q = std::fill_n(q, decimals - kept, '0');
   }
-  // No minus sign for what shows as zero.
-  const bool zero = !roundUp && integerDigits == 0 && leadingZeros >= std::min(fraction.size(), decimals);
-  if (negative && !zero) buffer[--begin] = '-';
-  out.append(buffer.data() + begin, end - begin);
-  return true;
+  if (roundUp) {
+    char* d = q - 1;
+    for (; d > first && (*d == '9' || *d == format.decimalMark); --d)
+      if (*d == '9') *d = '0';
+    ++*d;  // a leading zero, or the place of the carry, at the latest
+  }
+  return q;
+}
+
+bool appendDecimalPicture(std::string& out, std::string_view text, char textMark, Picture picture,
+                          NumberFormat format) {
+  const std::size_t start = out.size();
+  out.resize(start + decimalPictureBound(text.size(), picture));
+  const char* const end = writeDecimalPicture(out.data() + start, text, textMark, picture, format);
+  out.resize(end == nullptr ? start : static_cast<std::size_t>(end - out.data()));
+  return end != nullptr;
 }
 
 std::string formatPicture(double value, Picture picture, NumberFormat format) {

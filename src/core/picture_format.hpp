@@ -44,6 +44,14 @@ void appendPictureExact(std::string& out, double value, Picture picture, NumberF
 bool appendDecimalPicture(std::string& out, std::string_view text, char textMark, Picture picture,
                           NumberFormat format);
 
+// The same written at `at`, which has room for decimalPictureBound bytes;
+// returns the end of what it wrote, or nullptr for a text it does not take.
+// With `keepMinus` a negative text keeps its sign even where it shows as
+// zero ("-0" degrees carry a negative angle under one degree).
+char* writeDecimalPicture(char* at, std::string_view text, char textMark, Picture picture, NumberFormat format,
+                          bool keepMinus = false);
+std::size_t decimalPictureBound(std::size_t textSize, Picture picture);
+
 std::string formatPicture(double value, Picture picture, NumberFormat format);
 inline std::string formatPicture(double value, std::string_view picture, NumberFormat format) {
   return formatPicture(value, parsePicture(picture), format);

@@ -1,7 +1,9 @@
 #include "formats/report.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <span>
 
 #include "core/data_error.hpp"
 #include "core/number_reading.hpp"
@@ -163,12 +165,45 @@ void appendSlot(std::string& out, const Field& slot, Picture picture, NumberForm
   if (degrees && negative && out[start] != '-') out.insert(start, 1, '-');
 }
 
-void appendStation(std::string& out, std::string_view id) {
-  if (id.empty()) {
-    out += kNoStation;
-    return;
+// A table's columns in slot order: the blanks before each, its picture,
+// and whether it holds degrees.
+struct Column {
+  std::size_t gap;
+  Picture picture;
+  bool degrees = false;
+};
+constexpr std::array<Column, 3> kGridColumns{{{7, kNorth}, {12, kEast}, {9, kHeight}}};
+constexpr std::array<Column, 3> kDecimalColumns{{{5, kDecimalAngle}, {11, kDecimalAngle}, {12, kHeight}}};
+constexpr std::array<Column, 7> kDmsColumns{{{7, kDegrees, true},
+                                             {1, kMinutes},
+                                             {1, kSeconds},
+                                             {11, kDegrees, true},
+                                             {1, kMinutes},
+                                             {1, kSeconds},
+                                             {8, kHeight}}};
+
+std::span<const Column> columnsOf(Table table) {
+  switch (table) {
+    case Table::Grid:
+      return kGridColumns;
+    case Table::Decimal:
+      return kDecimalColumns;
+    case Table::Dms:
+      return kDmsColumns;
+    case Table::None:
+      break;
   }
-  // The first eight characters, right-aligned.
+  return {};
+}
+
+// The Id's first eight characters, right-aligned in eight places: how many
+// blanks go before them and their bytes.
+struct Station {
+  std::size_t blanks;
+  std::string_view text;
+};
+Station stationOf(std::string_view id) {
+  if (id.empty()) return {0, kNoStation};
   std::size_t characters = 0;
   std::size_t end = 0;
   while (end < id.size() && characters < kStationWidth) {
@@ -176,17 +211,16 @@ void appendStation(std::string& out, std::string_view id) {
     while (end < id.size() && (static_cast<unsigned char>(id[end]) & 0xC0) == 0x80) ++end;
     ++characters;
   }
-  out.append(kStationWidth - characters, ' ');
-  out += id.substr(0, end);
+  return {kStationWidth - characters, id.substr(0, end)};
 }
 
-// The record number as the picture "00" writes it.
-void appendRecordNumber(std::string& out, std::size_t number) {
-  std::array<char, 24> digits;
-  const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), number);
-  (void)error;  // 24 characters hold every size_t
-  if (number < 10) out += '0';
-  out.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+// Room for a record number: every size_t, and the picture's leading zero.
+constexpr std::size_t kNumberPlaces = 24;
+
+// The record number as the picture "00" writes it, at `at`.
+char* writeRecordNumber(char* at, std::size_t number) {
+  if (number < 10) *at++ = '0';
+  return std::to_chars(at, at + kNumberPlaces - 1, number).ptr;
 }
 
 }  // namespace
@@ -200,47 +234,35 @@ ReportTable reportTable(const ReportPanel& panel) {
 
 void appendReportRow(std::string& out, ReportTable table, std::size_t number, std::string_view id,
                      const std::array<Field, kMaxSlots>& slots, NumberFormat format) {
-  const auto blanks = [&](std::size_t count) { out.append(count, ' '); };
-  blanks(4);
-  appendRecordNumber(out, number);
-  blanks(2);
-  appendStation(out, id);
-  switch (table) {
-    case Table::Grid:
-      blanks(7);
-      appendSlot(out, slots[0], kNorth, format);
-      blanks(12);
-      appendSlot(out, slots[1], kEast, format);
-      blanks(9);
-      appendSlot(out, slots[2], kHeight, format);
+  // The row is laid out in place over blanks, which are its gaps already:
+  // filling it at once costs less than adding its pieces one by one.
+  const std::span<const Column> columns = columnsOf(table);
+  const Station station = stationOf(id);
+  std::size_t room = 4 + kNumberPlaces + 2 + station.blanks + station.text.size();
+  for (std::size_t k = 0; k < columns.size(); ++k)
+    room += columns[k].gap + decimalPictureBound(slots[k].text.size(), columns[k].picture);
+  const std::size_t start = out.size();
+  out.append(room, ' ');
+  char* at = writeRecordNumber(out.data() + start + 4, number) + 2 + station.blanks;
+  at = std::copy(station.text.begin(), station.text.end(), at);
+  for (std::size_t k = 0; k < columns.size(); ++k) {
+    at += columns[k].gap;
+    const Field& slot = slots[k];
+    const char mark = slot.isNumber() ? '.' : format.decimalMark;
+    char* const end = writeDecimalPicture(at, slot.text, mark, columns[k].picture, format, columns[k].degrees);
+    if (end == nullptr) {
+      // A cell that is not a plain decimal: this one and the rest are
+      // added one by one.
+      out.resize(static_cast<std::size_t>(at - out.data()));
+      for (std::size_t m = k; m < columns.size(); ++m) {
+        if (m > k) out.append(columns[m].gap, ' ');
+        appendSlot(out, slots[m], columns[m].picture, format, columns[m].degrees);
+      }
       return;
-    case Table::Decimal:
-      blanks(5);
-      appendSlot(out, slots[0], kDecimalAngle, format);
-      blanks(11);
-      appendSlot(out, slots[1], kDecimalAngle, format);
-      blanks(12);
-      appendSlot(out, slots[2], kHeight, format);
-      return;
-    case Table::Dms:
-      blanks(7);
-      appendSlot(out, slots[0], kDegrees, format, true);
-      blanks(1);
-      appendSlot(out, slots[1], kMinutes, format);
-      blanks(1);
-      appendSlot(out, slots[2], kSeconds, format);
-      blanks(11);
-      appendSlot(out, slots[3], kDegrees, format, true);
-      blanks(1);
-      appendSlot(out, slots[4], kMinutes, format);
-      blanks(1);
-      appendSlot(out, slots[5], kSeconds, format);
-      blanks(8);
-      appendSlot(out, slots[6], kHeight, format);
-      return;
-    case Table::None:
-      return;
+    }
+    at = end;
   }
+  out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 namespace {
