@@ -231,17 +231,21 @@ char* writeDecimalPicture(char* at, std::string_view text, char textMark, Pictur
   // the place of a carry, the picture's leading zeros, the integer digits,
   // the mark and the picture's decimals, cut from the fraction or filled
   // with zeros.
+  // The digits, with the text's mark between them, are copied in one piece
+  // and the mark put right after.
   char* q = at;
   if (negative && (keepMinus || !zero)) *q++ = '-';
   char* const first = q;
   if (carryOut) *q++ = '0';
-  q = std::fill_n(q, zeros, '0');
-  q = std::copy(integerBegin, integerEnd, q);
-  if (decimals > 0) {
-    *q++ = format.decimalMark;
-    q = std::copy(fractionBegin, fractionBegin + kept, q);
-    q = std::fill_n(q, decimals - kept, '0');
+  if (zeros > 0) q = std::fill_n(q, zeros, '0');
+  if (kept > 0) {
+    q = std::copy(integerBegin, fractionBegin + kept, q);
+    q[-kept - 1] = format.decimalMark;
+  } else {
+    q = std::copy(integerBegin, integerEnd, q);
+    if (decimals > 0) *q++ = format.decimalMark;
   }
+  if (kept < decimals) q = std::fill_n(q, decimals - kept, '0');
   if (roundUp) {
     char* d = q - 1;
     for (; d > first && (*d == '9' || *d == format.decimalMark); --d)
