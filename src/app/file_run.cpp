@@ -25,8 +25,6 @@ namespace fs = std::filesystem;
 constexpr std::string_view kCannotRead = "no se puede leer";
 constexpr std::string_view kCannotWrite = "no se puede escribir";
 
-bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
-
 // Why the input file cannot be opened.
 std::string inputProblem(const std::string& path) {
   if (path.empty()) return "No se indicó el archivo de entrada";
@@ -288,9 +286,9 @@ class FileRun {
       if (!sourcePlan) throw DataError{layoutProblem()};
       // A blank line in the middle of the file stops the run; it is not
       // read as a point at 0, 0.
-      if (isBlank(line) || !holdsRecord(line))
+      if (isBlankLine(line) || !holdsRecord(line))
         refuse(app_, kEmptyRecordText,
-               recordPlace(path, number) + (isBlank(line) ? ": línea en blanco" : ": " + quotedText(line)));
+               recordPlace(path, number) + (isBlankLine(line) ? ": línea en blanco" : ": " + quotedText(line)));
       // A line with more or fewer fields than its layout is refused here,
       // never read on into the next record.
       if (!record.complete)

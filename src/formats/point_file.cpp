@@ -24,8 +24,6 @@ std::size_t firstMarkedByte(std::uint64_t marks) {
     return static_cast<std::size_t>(std::countl_zero(marks)) / 8;
 }
 
-bool isBlankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
-
 // Where the next CR or LF is, or the text's end. Eight bytes are tested at
 // a time for a byte below 0x0E, as CR and LF are (and few others in a text
 // file): (x - 0x0E..) & ~x & 0x80.. marks every such byte, and at most a

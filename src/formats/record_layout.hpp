@@ -65,4 +65,12 @@ SplitRecord splitRecord(std::string_view line, const RecordPlan& plan, std::vect
 // A line shorter than two characters (a blank line) holds no record.
 inline bool holdsRecord(std::string_view line) { return line.size() >= 2; }
 
+// Whether a line holds nothing but blanks and tabs. A record line is told
+// at its first character, without a library search.
+inline bool isBlankLine(std::string_view line) {
+  for (const char c : line)
+    if (c != ' ' && c != '\t') return false;
+  return true;
+}
+
 }  // namespace brelosta
