@@ -179,12 +179,6 @@ void appendPicture(std::string& out, double value, Picture picture, NumberFormat
   if (!appendPictureFast(out, value, picture, format)) appendPictureExact(out, value, picture, format);
 }
 
-std::size_t decimalPictureBound(std::size_t textSize, Picture picture) {
-  const auto places = static_cast<std::size_t>(std::max(picture.minIntegerDigits, 0));
-  const auto decimals = static_cast<std::size_t>(std::max(picture.decimals, 0));
-  return 2 + std::max(textSize, places) + 1 + decimals;  // a sign and a carry
-}
-
 char* writeDecimalPicture(char* at, std::string_view text, char textMark, Picture picture, NumberFormat format,
                           bool keepMinus) {
   if (!fitsTheShortcuts(picture)) return nullptr;

@@ -50,7 +50,11 @@ bool appendDecimalPicture(std::string& out, std::string_view text, char textMark
 // zero ("-0" degrees carry a negative angle under one degree).
 char* writeDecimalPicture(char* at, std::string_view text, char textMark, Picture picture, NumberFormat format,
                           bool keepMinus = false);
-std::size_t decimalPictureBound(std::size_t textSize, Picture picture);
+inline std::size_t decimalPictureBound(std::size_t textSize, Picture picture) {
+  const auto places = static_cast<std::size_t>(picture.minIntegerDigits > 0 ? picture.minIntegerDigits : 0);
+  const auto decimals = static_cast<std::size_t>(picture.decimals > 0 ? picture.decimals : 0);
+  return 2 + (textSize > places ? textSize : places) + 1 + decimals;  // a sign and a carry, the mark
+}
 
 std::string formatPicture(double value, Picture picture, NumberFormat format);
 inline std::string formatPicture(double value, std::string_view picture, NumberFormat format) {
