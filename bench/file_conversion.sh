@@ -3,7 +3,7 @@
 # side by side with PROJ's cs2cs doing the same geodetic work on the same
 # points (inverse UTM, then a seven-parameter Helmert shift to WGS84).
 #
-#   bench/file_conversion.sh [RECORDS] [REPEATS]     (default 999999 and 3)
+#   bench/file_conversion.sh [RECORDS] [REPEATS]     (default 999999 and 5)
 #
 # The file is "Id Norte Este H" in UTM zone 19 on "PSAD 56 - La Canoa (2)",
 # converted to "Id LAT LON H" in degrees-minutes-seconds on WGS84 with
@@ -11,10 +11,10 @@
 # that both programs give the same positions: every point within 1e-4
 # arc-seconds in latitude and longitude (cs2cs shifts through geocentric
 # coordinates as brelosta does, but gives back the height it was given, so
-# the heights are not compared). Each run
-# is timed REPEATS times with /usr/bin/time -v (the best wall-clock and
-# processor times count; the processor time is the steadier figure on a
-# shared machine), which also gives the peak memory. Targets: the plain run
+# the heights are not compared). Each run is timed REPEATS times with
+# /usr/bin/time -v, after a sync (the best wall-clock and processor times
+# count; the processor time is the steadier figure on a shared machine),
+# which also gives the peak memory. Targets: the plain run
 # at least 4 times as fast as cs2cs, the report run at least 3 times, peak
 # memory at most 32 MB whatever the number of records.
 set -euo pipefail
@@ -22,7 +22,7 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
 records=${1:-999999}
-repeats=${2:-3}
+repeats=${2:-5}
 
 brelosta_install_packages
 brelosta_build build-bench -DBRELOSTA_BENCH=ON -DBRELOSTA_TESTS=OFF -DBRELOSTA_QT=OFF
@@ -56,6 +56,9 @@ best_of() {
   local name=$1 wall="" cpu="" peak=0 seconds used kilobytes
   shift
   for ((k = 0; k < repeats; k++)); do
+    # What the runs before wrote goes to disk first, so that no run pays
+    # for another's (both programs replace the output of their previous run).
+    sync
     /usr/bin/time -v -o "$work/time.txt" "$@"
     seconds=$(awk -F': ' '/Elapsed \(wall clock\)/ {
       n = split($2, t, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + t[i]; print s }' "$work/time.txt")
