@@ -1,5 +1,6 @@
 #include "core/field_stream.hpp"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/number_reading.hpp"
@@ -9,17 +10,11 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace
 
 void splitFields(std::string_view line, std::vector<Field>& fields) {
   fields.clear();
-  if (trimmed(line).empty()) return;
+  if (std::all_of(line.begin(), line.end(), isBlank)) return;
   std::size_t i = 0;
   while (true) {
     while (i < line.size() && isBlank(line[i])) ++i;
@@ -36,7 +31,11 @@ void splitFields(std::string_view line, std::vector<Field>& fields) {
       const DecimalPrefix prefix = shortDecimalPrefix(line.substr(i), '.');
       std::size_t comma = i + prefix.end;
       if (comma < line.size() && line[comma] != ',') comma = std::min(line.find(',', comma), line.size());
-      field.text = trimmed(line.substr(i, comma - i));
+      // Blanks before the field are passed already; those before the comma
+      // are dropped here.
+      std::size_t end = comma;
+      while (end > i && isBlank(line[end - 1])) --end;
+      field.text = line.substr(i, end - i);
       if (!field.text.empty()) {
         // Only a sign, a digit or a point can start a number: an Id such
         // as "P1" is a text without another look.
