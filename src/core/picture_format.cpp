@@ -224,9 +224,8 @@ char* writeDecimalPicture(char* at, std::string_view text, char textMark, Pictur
   // Laid out in place, not in a buffer of its own to be copied: the sign,
   // the place of a carry, the picture's leading zeros, the integer digits,
   // the mark and the picture's decimals, cut from the fraction or filled
-  // with zeros.
-  // The digits, with the text's mark between them, are copied in one piece
-  // and the mark put right after.
+  // with zeros. The digits are copied in one piece with the text's mark
+  // between them, and the mark put right after.
   char* q = at;
   if (negative && (keepMinus || !zero)) *q++ = '-';
   char* const first = q;
