@@ -25,7 +25,8 @@ TEST(TransverseMercator, UtmKnownPoint) {
 
 TEST(TransverseMercator, LomaQuintanaOriginIsZero) {
   const TransverseMercatorParameters forward{1.0, kLomaQuintanaLatitudeForward, kLomaQuintanaMeridian, 0, 0};
-  const GridPoint p = TransverseMercator(kInternational, forward).forward({kLomaQuintanaLatitudeInverse, kLomaQuintanaMeridian});
+  const GridPoint p =
+      TransverseMercator(kInternational, forward).forward({kLomaQuintanaLatitudeInverse, kLomaQuintanaMeridian});
   EXPECT_LT(std::fabs(p.east), 5e-4);
   EXPECT_LT(std::fabs(p.north), 5e-4);
 }
@@ -51,17 +52,17 @@ TEST(TransverseMercator, AutomaticZone) {
 
 TEST(Mercator, KnownPointAndLatitudeShift) {
   MercatorParameters p{0.0, 0.0, -63.0, 0.0, 0.0};
-  const GridPoint g = mercatorForward({10.0, -66.0}, kWgs84, p);
+  const GridPoint g = Mercator(kWgs84, p).forward({10.0, -66.0});
   EXPECT_NEAR(g.east, -333958.472, 5e-4);
   EXPECT_NEAR(g.north, 1111475.103, 5e-4);
-  const LatLon back = mercatorInverse(g, kWgs84, p);
+  const LatLon back = Mercator(kWgs84, p).inverse(g);
   EXPECT_NEAR(back.latitude, 10.0, 1e-9);
   EXPECT_NEAR(back.longitude, -66.0, 1e-9);
 
   p.phi0 = 10.0;
-  const GridPoint shifted = mercatorForward({10.0, -66.0}, kWgs84, p);
+  const GridPoint shifted = Mercator(kWgs84, p).forward({10.0, -66.0});
   EXPECT_NEAR(shifted.north, 0.0, 5e-4);
-  EXPECT_NEAR(mercatorInverse(shifted, kWgs84, p).latitude, 10.0, 1e-9);
+  EXPECT_NEAR(Mercator(kWgs84, p).inverse(shifted).latitude, 10.0, 1e-9);
 }
 
 TEST(Mercator, TrueScaleLatitudeScalesBothCoordinates) {
@@ -69,17 +70,17 @@ TEST(Mercator, TrueScaleLatitudeScalesBothCoordinates) {
   const MercatorParameters tenDegrees{10.0, 0.0, -63.0, 0.0, 0.0};
   const double s = std::sin(10.0 * pi / 180.0);
   const double k1 = std::cos(10.0 * pi / 180.0) / std::sqrt(1.0 - kWgs84.e2 * s * s);
-  const GridPoint a = mercatorForward({7.0, -61.0}, kWgs84, equator);
-  const GridPoint b = mercatorForward({7.0, -61.0}, kWgs84, tenDegrees);
+  const GridPoint a = Mercator(kWgs84, equator).forward({7.0, -61.0});
+  const GridPoint b = Mercator(kWgs84, tenDegrees).forward({7.0, -61.0});
   EXPECT_NEAR(b.east, a.east * k1, 1e-6);
   EXPECT_NEAR(b.north, a.north * k1, 1e-6);
 }
 
 TEST(Mercator, RoundTripWithin1e9Degree) {
-  const MercatorParameters p{5.0, 2.0, -66.5, 1000000.0, 500000.0};
+  const Mercator projection(kWgs84, {5.0, 2.0, -66.5, 1000000.0, 500000.0});
   for (double latitude = -80.0; latitude <= 80.0; latitude += 5.0) {
     for (double longitude = -80.0; longitude <= -50.0; longitude += 5.0) {
-      const LatLon back = mercatorInverse(mercatorForward({latitude, longitude}, kWgs84, p), kWgs84, p);
+      const LatLon back = projection.inverse(projection.forward({latitude, longitude}));
       EXPECT_NEAR(back.latitude, latitude, 1e-9);
       EXPECT_NEAR(back.longitude, longitude, 1e-9);
     }
@@ -99,10 +100,10 @@ TEST(Lambert, KnownPoints) {
       {{-20.0, -40.0, -30.0, -66.5, 0.0, 0.0}, {-30.0, -66.0}, {47513.0763, -104.2020}},
   };
   for (const LambertCase& c : cases) {
-    const GridPoint g = lambertForward(c.position, kWgs84, c.parameters);
+    const GridPoint g = LambertConic(kWgs84, c.parameters).forward(c.position);
     EXPECT_NEAR(g.east, c.expected.east, 5e-5);
     EXPECT_NEAR(g.north, c.expected.north, 5e-5);
-    const LatLon back = lambertInverse(g, kWgs84, c.parameters);
+    const LatLon back = LambertConic(kWgs84, c.parameters).inverse(g);
     EXPECT_NEAR(back.latitude, c.position.latitude, 1e-9);
     EXPECT_NEAR(back.longitude, c.position.longitude, 1e-9);
   }
@@ -111,9 +112,10 @@ TEST(Lambert, KnownPoints) {
 TEST(Lambert, RoundTripWithin1e9Degree) {
   for (const LambertParameters p : {LambertParameters{4.0, 12.0, 8.0, -66.5, 1e6, 1e6},
                                     LambertParameters{-20.0, -40.0, -30.0, -60.0, 0.0, 0.0}}) {
+    const LambertConic projection(kWgs84, p);
     for (double latitude = -60.0; latitude <= 60.0; latitude += 5.0) {
       for (double longitude = -75.0; longitude <= -55.0; longitude += 5.0) {
-        const LatLon back = lambertInverse(lambertForward({latitude, longitude}, kWgs84, p), kWgs84, p);
+        const LatLon back = projection.inverse(projection.forward({latitude, longitude}));
         EXPECT_NEAR(back.latitude, latitude, 1e-9) << latitude << ", " << longitude;
         EXPECT_NEAR(back.longitude, longitude, 1e-9) << latitude << ", " << longitude;
       }

@@ -74,15 +74,4 @@ UtmTargetZone& ConversionSetup::targetZone() {
   return *targetZone_;
 }
 
-const TransverseMercator& ConversionSetup::sourceTransverseMercator() {
-  if (!sourceTransverseMercator_) sourceTransverseMercator_.emplace(sourceEllipsoid, sourceProjection().transverseMercator);
-  return *sourceTransverseMercator_;
-}
-
-const TransverseMercator& ConversionSetup::targetTransverseMercator(const TransverseMercatorParameters& parameters) {
-  if (!targetTransverseMercator_ || targetTransverseMercator_->parameters() != parameters)
-    targetTransverseMercator_.emplace(targetEllipsoid, parameters);
-  return *targetTransverseMercator_;
-}
-
 }  // namespace brelosta

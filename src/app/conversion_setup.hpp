@@ -9,6 +9,9 @@
 #include "formats/record_layout.hpp"
 #include "geodesy/coordinate_system.hpp"
 #include "geodesy/ellipsoid_shape.hpp"
+#include "geodesy/lambert.hpp"
+#include "geodesy/mercator.hpp"
+#include "geodesy/transverse_mercator.hpp"
 
 namespace brelosta {
 
@@ -18,6 +21,14 @@ struct PanelProjection {
   TransverseMercatorParameters transverseMercator;  // UTM, Transverse Mercator, local grid
   MercatorParameters mercator;
   LambertParameters lambert;
+};
+
+// A panel's projection for its parameters, made when the first point needs
+// it (and again when a UTM target's zone changes from point to point).
+struct MadeProjections {
+  std::optional<TransverseMercator> transverseMercator;
+  std::optional<Mercator> mercator;
+  std::optional<LambertConic> lambert;
 };
 
 // What one convert command reads from the window, once. The kinds, record
@@ -46,17 +57,12 @@ class ConversionSetup {
   EllipsoidShape targetEllipsoid;  // read before the source's, as the window always has
   EllipsoidShape sourceEllipsoid;
   DatumStage datum;
+  MadeProjections sourceMade;
+  MadeProjections targetMade;
 
   const PanelProjection& sourceProjection();
   const PanelProjection& targetProjection();
   UtmTargetZone& targetZone();
-  // The Transverse Mercator of the source panel (UTM, Transverse Mercator,
-  // local grid), made when the first point needs it, and the target's for
-  // the parameters of the point at hand (a UTM zone may change from point
-  // to point). Their constants are worked out as the first point's
-  // arithmetic, so a call is wrapped as that arithmetic is.
-  const TransverseMercator& sourceTransverseMercator();
-  const TransverseMercator& targetTransverseMercator(const TransverseMercatorParameters& parameters);
   // The target's UTM zone once a point has reached it.
   const std::optional<UtmTargetZone>& targetZoneIfRead() const { return targetZone_; }
 
@@ -64,8 +70,6 @@ class ConversionSetup {
   std::optional<PanelProjection> sourceProjection_;
   std::optional<PanelProjection> targetProjection_;
   std::optional<UtmTargetZone> targetZone_;
-  std::optional<TransverseMercator> sourceTransverseMercator_;
-  std::optional<TransverseMercator> targetTransverseMercator_;
 };
 
 }  // namespace brelosta

@@ -22,6 +22,16 @@ constexpr Picture kGridPicture = parsePicture("######0.0000");
 constexpr Picture kLocalGridPicture = parsePicture("######0.000");
 constexpr Picture kGeoidPicture = parsePicture("##00.00");
 
+// The projection for `parameters` on `ellipsoid`, made once and again only
+// when the parameters change. Called inside a point's checked arithmetic:
+// the constants are checked with the point's first use of them.
+template <class Projection, class Parameters>
+const Projection& projectionFor(std::optional<Projection>& made, const EllipsoidShape& ellipsoid,
+                                const Parameters& parameters) {
+  if (!made || made->parameters() != parameters) made.emplace(ellipsoid, parameters);
+  return *made;
+}
+
 void writeNumber(std::string& text, double value, Picture picture, NumberFormat format) {
   text.clear();
   appendPicture(text, value, picture, format);
@@ -43,19 +53,22 @@ LatLon sourcePosition(ConversionSetup& setup, PointEntry& entry) {
     case CoordinateSystemKind::Utm:
     case CoordinateSystemKind::TransverseMercator:
     case CoordinateSystemKind::LomaQuintana: {
-      setup.sourceProjection();  // its boxes are read, and refused, before the point's
+      const auto& parameters = setup.sourceProjection().transverseMercator;
       const GridPoint point = grid();
-      return checkedArithmetic([&] { return setup.sourceTransverseMercator().inverse(point); });
+      auto& made = setup.sourceMade.transverseMercator;
+      return checkedArithmetic([&] { return projectionFor(made, ellipsoid, parameters).inverse(point); });
     }
     case CoordinateSystemKind::Mercator: {
       const auto& parameters = setup.sourceProjection().mercator;
       const GridPoint point = grid();
-      return checkedArithmetic([&] { return mercatorInverse(point, ellipsoid, parameters); });
+      auto& made = setup.sourceMade.mercator;
+      return checkedArithmetic([&] { return projectionFor(made, ellipsoid, parameters).inverse(point); });
     }
     case CoordinateSystemKind::LambertConic: {
       const auto& parameters = setup.sourceProjection().lambert;
       const GridPoint point = grid();
-      return checkedArithmetic([&] { return lambertInverse(point, ellipsoid, parameters); });
+      auto& made = setup.sourceMade.lambert;
+      return checkedArithmetic([&] { return projectionFor(made, ellipsoid, parameters).inverse(point); });
     }
   }
   throw DataError{};
@@ -110,8 +123,8 @@ void showTarget(ConversionSetup& setup, TargetTexts& shown, LatLon position, dou
     case CoordinateSystemKind::Utm: {
       UtmTargetZone& zone = setup.targetZone();
       const auto parameters = zone.parameters(position.longitude, !setup.fileMode);
-      GridPoint point =
-          checkedArithmetic([&] { return setup.targetTransverseMercator(parameters).forward(position); });
+      auto& made = setup.targetMade.transverseMercator;
+      GridPoint point = checkedArithmetic([&] { return projectionFor(made, ellipsoid, parameters).forward(position); });
       if (zone.south()) point.north += kUtmSouthernFalseNorthing;
       showGrid(point, kGridPicture);
       showHeight(kGridHeightPicture);
@@ -120,19 +133,24 @@ void showTarget(ConversionSetup& setup, TargetTexts& shown, LatLon position, dou
     case CoordinateSystemKind::TransverseMercator:
     case CoordinateSystemKind::LomaQuintana: {
       const auto& parameters = setup.targetProjection().transverseMercator;
-      showGrid(checkedArithmetic([&] { return setup.targetTransverseMercator(parameters).forward(position); }),
+      auto& made = setup.targetMade.transverseMercator;
+      showGrid(checkedArithmetic([&] { return projectionFor(made, ellipsoid, parameters).forward(position); }),
                kLocalGridPicture);
       showHeight(kLocalGridHeightPicture);
       return;
     }
     case CoordinateSystemKind::Mercator: {
       const auto& parameters = setup.targetProjection().mercator;
-      showGrid(checkedArithmetic([&] { return mercatorForward(position, ellipsoid, parameters); }), kLocalGridPicture);
+      auto& made = setup.targetMade.mercator;
+      showGrid(checkedArithmetic([&] { return projectionFor(made, ellipsoid, parameters).forward(position); }),
+               kLocalGridPicture);
       return;
     }
     case CoordinateSystemKind::LambertConic: {
       const auto& parameters = setup.targetProjection().lambert;
-      showGrid(checkedArithmetic([&] { return lambertForward(position, ellipsoid, parameters); }), kGridPicture);
+      auto& made = setup.targetMade.lambert;
+      showGrid(checkedArithmetic([&] { return projectionFor(made, ellipsoid, parameters).forward(position); }),
+               kGridPicture);
       showHeight(kGridHeightPicture);
       return;
     }

@@ -14,9 +14,30 @@ struct LambertParameters {
   double lambda0 = 0.0;        // longitude of origin, degrees east
   double falseEasting = 0.0;   // metres
   double falseNorthing = 0.0;  // metres
+
+  bool operator==(const LambertParameters&) const = default;
 };
 
-GridPoint lambertForward(LatLon position, const EllipsoidShape& ellipsoid, const LambertParameters& p);
-LatLon lambertInverse(GridPoint point, const EllipsoidShape& ellipsoid, const LambertParameters& p);
+// The projection for one ellipsoid and one set of parameters; the cone (its
+// constant n, F and the radius rho0 of the parallel of origin, eqs. 15-3,
+// 15-8, 15-10, 15-1a) is worked out once, with the same operations as per
+// point.
+class LambertConic {
+ public:
+  LambertConic(const EllipsoidShape& ellipsoid, const LambertParameters& parameters);
+
+  GridPoint forward(LatLon position) const;
+  LatLon inverse(GridPoint point) const;
+
+  const LambertParameters& parameters() const { return p_; }
+
+ private:
+  EllipsoidShape ellipsoid_;
+  LambertParameters p_;
+  double e_;  // eccentricity
+  double n_;
+  double F_;
+  double rho0_;  // metres
+};
 
 }  // namespace brelosta

@@ -16,25 +16,28 @@ double trueScaleFactor(const EllipsoidShape& ellipsoid, double phi1Degrees) {
 
 }  // namespace
 
-GridPoint mercatorForward(LatLon position, const EllipsoidShape& ellipsoid, const MercatorParameters& p) {
-  const double a = ellipsoid.a;
-  const double e = ellipsoid.e();
-  const double k1 = trueScaleFactor(ellipsoid, p.phi1);
-  const double phi = toRadians(position.latitude - p.phi0);
-  const double deltaLambda = toRadians(position.longitude - p.lambda0);
+Mercator::Mercator(const EllipsoidShape& ellipsoid, const MercatorParameters& parameters)
+    : p_(parameters), a_(ellipsoid.a), e_(ellipsoid.e()), k1_(trueScaleFactor(ellipsoid, parameters.phi1)) {}
+
+GridPoint Mercator::forward(LatLon position) const {
+  const double a = a_;
+  const double e = e_;
+  const double k1 = k1_;
+  const double phi = toRadians(position.latitude - p_.phi0);
+  const double deltaLambda = toRadians(position.longitude - p_.lambda0);
 
   const double x = a * k1 * deltaLambda;
   const double eSinPhi = e * std::sin(phi);
   const double y = a * k1 * std::log(std::tan(pi / 4.0 + phi / 2.0) * std::pow((1.0 - eSinPhi) / (1.0 + eSinPhi), e / 2.0));
-  return {x + p.falseEasting, y + p.falseNorthing};
+  return {x + p_.falseEasting, y + p_.falseNorthing};
 }
 
-LatLon mercatorInverse(GridPoint point, const EllipsoidShape& ellipsoid, const MercatorParameters& p) {
-  const double a = ellipsoid.a;
-  const double e = ellipsoid.e();
-  const double k1 = trueScaleFactor(ellipsoid, p.phi1);
-  const double y = point.north - p.falseNorthing;
-  const double x = point.east - p.falseEasting;
+LatLon Mercator::inverse(GridPoint point) const {
+  const double a = a_;
+  const double e = e_;
+  const double k1 = k1_;
+  const double y = point.north - p_.falseNorthing;
+  const double x = point.east - p_.falseEasting;
 
   const double t = std::exp(-y / (a * k1));
   double phi = 90.0 - 2.0 * std::atan(t) * 180.0 / pi;  // degrees
@@ -42,7 +45,7 @@ LatLon mercatorInverse(GridPoint point, const EllipsoidShape& ellipsoid, const M
     const double eSinPhi = e * std::sin(toRadians(phi));
     phi = 90.0 - 2.0 * (180.0 / pi) * std::atan(t * std::pow((1.0 - eSinPhi) / (1.0 + eSinPhi), e / 2.0));
   }
-  return {phi + p.phi0, x / (a * k1) * 180.0 / pi + p.lambda0};
+  return {phi + p_.phi0, x / (a * k1) * 180.0 / pi + p_.lambda0};
 }
 
 }  // namespace brelosta

@@ -13,11 +13,28 @@ struct MercatorParameters {
   double lambda0 = 0.0;        // central meridian, degrees east
   double falseEasting = 0.0;   // metres
   double falseNorthing = 0.0;  // metres
+
+  bool operator==(const MercatorParameters&) const = default;
 };
 
-GridPoint mercatorForward(LatLon position, const EllipsoidShape& ellipsoid, const MercatorParameters& p);
+// The projection for one ellipsoid and one set of parameters; the
+// eccentricity and the scale factor k1 of the parallel of true scale are
+// worked out once, with the same operations as per point.
+class Mercator {
+ public:
+  Mercator(const EllipsoidShape& ellipsoid, const MercatorParameters& parameters);
 
-// The latitude from the isometric latitude by exactly 20 fixed-point steps.
-LatLon mercatorInverse(GridPoint point, const EllipsoidShape& ellipsoid, const MercatorParameters& p);
+  GridPoint forward(LatLon position) const;
+  // The latitude from the isometric latitude by exactly 20 fixed-point steps.
+  LatLon inverse(GridPoint point) const;
+
+  const MercatorParameters& parameters() const { return p_; }
+
+ private:
+  MercatorParameters p_;
+  double a_;   // semi-major axis, metres
+  double e_;   // eccentricity
+  double k1_;  // scale factor of the parallel of true scale
+};
 
 }  // namespace brelosta
