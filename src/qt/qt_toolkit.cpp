@@ -15,10 +15,6 @@
 namespace brelosta {
 namespace {
 
-// Copies of the progress window go out at most this often while a file
-// conversion runs.
-constexpr auto kProgressInterval = std::chrono::milliseconds(40);
-
 QMessageBox::Icon qtIcon(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Warning:
@@ -93,7 +89,11 @@ QString qtFileFilter(std::string_view filter) {
   return filters.join(QStringLiteral(";;"));
 }
 
-QtToolkit::QtToolkit(const MainWindowState& state) : state_(state) {}
+QtToolkit::QtToolkit(const MainWindowState& state) : BackgroundRunToolkit(state) {}
+
+void QtToolkit::post(std::function<void()> job) {
+  QMetaObject::invokeMethod(this, std::move(job), Qt::QueuedConnection);
+}
 
 bool QtToolkit::onConversionThread() const { return QThread::currentThread() != thread(); }
 
@@ -121,53 +121,11 @@ std::optional<std::string> QtToolkit::chooseFile(const FileDialogRequest& reques
       [&] { return runFileDialog(dialogParent ? dialogParent() : nullptr, request); });
 }
 
-void QtToolkit::switchWaitCursor(bool on) {
-  if (on) {
+void QtToolkit::waitCursorSwitched(bool on) {
+  if (on)
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ++waitCursorDepth_;
-  } else if (waitCursorDepth_ > 0) {
+  else
     QApplication::restoreOverrideCursor();
-    --waitCursorDepth_;
-  }
-}
-
-void QtToolkit::setWaitCursor(bool on) {
-  if (!onConversionThread()) {
-    switchWaitCursor(on);
-    return;
-  }
-  sendProgress();
-  QMetaObject::invokeMethod(this, [this, on] { switchWaitCursor(on); }, Qt::QueuedConnection);
-}
-
-void QtToolkit::sendProgress() {
-  const auto now = std::chrono::steady_clock::now();
-  if (progressSent_ && now - lastProgressSent_ < kProgressInterval) return;
-  progressSent_ = true;
-  lastProgressSent_ = now;
-  QMetaObject::invokeMethod(
-      this, [this, copy = state_.Progreso] { if (showProgress) showProgress(copy); }, Qt::QueuedConnection);
-}
-
-void QtToolkit::progressChanged(float /*value*/) {
-  if (onConversionThread())
-    sendProgress();
-  else if (showProgress)
-    showProgress(state_.Progreso);
-}
-
-bool QtToolkit::cancelRequested() {
-  if (onConversionThread()) sendProgress();
-  return cancel_;
-}
-
-void QtToolkit::startRun() {
-  cancel_ = false;
-  progressSent_ = false;
-}
-
-void QtToolkit::endRun() {
-  while (waitCursorDepth_ > 0) switchWaitCursor(false);
 }
 
 bool QtToolkit::startHelpViewer(const std::filesystem::path& guide) {
@@ -176,17 +134,6 @@ bool QtToolkit::startHelpViewer(const std::filesystem::path& guide) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(qtText(guide.string())));
 }
 
-void QtToolkit::endProgram() {
-  const auto end = [this] {
-    if (onEndProgram)
-      onEndProgram();
-    else
-      QCoreApplication::exit(0);
-  };
-  if (onConversionThread())
-    QMetaObject::invokeMethod(this, end, Qt::QueuedConnection);
-  else
-    end();
-}
+void QtToolkit::leaveEventLoop() { QCoreApplication::exit(0); }
 
 }  // namespace brelosta

@@ -10,10 +10,6 @@
 namespace brelosta {
 namespace {
 
-// Copies of the progress window go out at most this often while a file
-// conversion runs.
-constexpr auto kProgressInterval = std::chrono::milliseconds(40);
-
 // A job for the user-interface thread: wParam says whether it was posted
 // (a heap copy that the receiver deletes) or sent (the sender's own).
 constexpr UINT kRunJob = WM_APP + 1;
@@ -122,7 +118,7 @@ std::wstring win32FileFilter(std::string_view filter) {
 }
 
 Win32Toolkit::Win32Toolkit(const MainWindowState& state)
-    : state_(state), userInterfaceThread_(GetCurrentThreadId()) {
+    : BackgroundRunToolkit(state), userInterfaceThread_(GetCurrentThreadId()) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSW windowClass{};
   if (!GetClassInfoW(instance, kMessageWindowClass, &windowClass)) {
@@ -179,52 +175,8 @@ std::optional<std::string> Win32Toolkit::chooseFile(const FileDialogRequest& req
       [&] { return runFileDialog(dialogOwner ? dialogOwner() : nullptr, request); });
 }
 
-void Win32Toolkit::switchWaitCursor(bool on) {
-  if (on)
-    ++waitCursorDepth_;
-  else if (waitCursorDepth_ > 0)
-    --waitCursorDepth_;
-  SetCursor(LoadCursorW(nullptr, waitCursorDepth_ > 0 ? IDC_WAIT : IDC_ARROW));
-}
-
-void Win32Toolkit::setWaitCursor(bool on) {
-  if (!onConversionThread()) {
-    switchWaitCursor(on);
-    return;
-  }
-  sendProgress();
-  post([this, on] { switchWaitCursor(on); });
-}
-
-void Win32Toolkit::sendProgress() {
-  const auto now = std::chrono::steady_clock::now();
-  if (progressSent_ && now - lastProgressSent_ < kProgressInterval) return;
-  progressSent_ = true;
-  lastProgressSent_ = now;
-  post([this, copy = state_.Progreso] {
-    if (showProgress) showProgress(copy);
-  });
-}
-
-void Win32Toolkit::progressChanged(float /*value*/) {
-  if (onConversionThread())
-    sendProgress();
-  else if (showProgress)
-    showProgress(state_.Progreso);
-}
-
-bool Win32Toolkit::cancelRequested() {
-  if (onConversionThread()) sendProgress();
-  return cancel_;
-}
-
-void Win32Toolkit::startRun() {
-  cancel_ = false;
-  progressSent_ = false;
-}
-
-void Win32Toolkit::endRun() {
-  while (waitCursorDepth_ > 0) switchWaitCursor(false);
+void Win32Toolkit::waitCursorSwitched(bool /*on*/) {
+  SetCursor(LoadCursorW(nullptr, waitCursorOn() ? IDC_WAIT : IDC_ARROW));
 }
 
 bool Win32Toolkit::startHelpViewer(const std::filesystem::path& guide) {
@@ -236,17 +188,6 @@ bool Win32Toolkit::startHelpViewer(const std::filesystem::path& guide) {
   return reinterpret_cast<INT_PTR>(started) > 32;
 }
 
-void Win32Toolkit::endProgram() {
-  const auto end = [this] {
-    if (onEndProgram)
-      onEndProgram();
-    else
-      PostQuitMessage(0);
-  };
-  if (onConversionThread())
-    post(end);
-  else
-    end();
-}
+void Win32Toolkit::leaveEventLoop() { PostQuitMessage(0); }
 
 }  // namespace brelosta

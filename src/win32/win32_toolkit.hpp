@@ -2,12 +2,9 @@
 
 #include <windows.h>
 
-#include <atomic>
-#include <chrono>
 #include <functional>
 
-#include "app/main_window_state.hpp"
-#include "app/toolkit.hpp"
+#include "app/background_run_toolkit.hpp"
 
 namespace brelosta {
 
@@ -22,7 +19,7 @@ std::wstring win32FileFilter(std::string_view filter);
 // is switched there, and the progress window is sent copies of its state,
 // so that the user-interface thread never reads the window state while the
 // conversion writes it.
-class Win32Toolkit : public Toolkit {
+class Win32Toolkit : public BackgroundRunToolkit {
  public:
   explicit Win32Toolkit(const MainWindowState& state);
   ~Win32Toolkit() override;
@@ -31,23 +28,9 @@ class Win32Toolkit : public Toolkit {
 
   MessageAnswer showMessage(const MessageRequest& request) override;
   std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
-  void setWaitCursor(bool on) override;
-  void progressChanged(float value) override;
-  bool cancelRequested() override;
   bool startHelpViewer(const std::filesystem::path& guide) override;
-  void endProgram() override;
 
-  // Cancelar of the progress window during a file conversion.
-  void requestCancel() { cancel_ = true; }
-  // A new file conversion starts: no cancellation, no copy sent yet.
-  void startRun();
-  // The conversion has ended: a wait cursor it left on is switched off.
-  void endRun();
-  // Whether the program's windows show the wait cursor.
-  bool waitCursorOn() const { return waitCursorDepth_ > 0; }
-
-  // Runs a job on the user-interface thread later; callable from any thread.
-  void post(std::function<void()> job);
+  void post(std::function<void()> job) override;
 
   // The window message boxes and dialogs belong to.
   std::function<HWND()> dialogOwner;
@@ -55,27 +38,17 @@ class Win32Toolkit : public Toolkit {
   // the conversion thread, which waits meanwhile: the windows may be shown
   // from the state.
   std::function<void()> beforeConversionDialog;
-  // Shows a copy of the progress window's state; on the user-interface
-  // thread.
-  std::function<void(const ProgressWindowState&)> showProgress;
-  // Ends the program; by default leaves the message loop.
-  std::function<void()> onEndProgram;
 
  private:
   static LRESULT CALLBACK messageWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  bool onConversionThread() const { return GetCurrentThreadId() != userInterfaceThread_; }
+  bool onConversionThread() const override { return GetCurrentThreadId() != userInterfaceThread_; }
+  void waitCursorSwitched(bool on) override;
+  void leaveEventLoop() override;
   template <class Result, class Function>
   Result onUserInterfaceThread(Function function);
-  void sendProgress();
-  void switchWaitCursor(bool on);
 
-  const MainWindowState& state_;
   DWORD userInterfaceThread_;
   HWND messageWindow_ = nullptr;  // receives the jobs of other threads
-  std::atomic<bool> cancel_{false};
-  int waitCursorDepth_ = 0;                                   // user-interface thread only
-  std::chrono::steady_clock::time_point lastProgressSent_{};  // conversion thread only
-  bool progressSent_ = false;                                 // conversion thread only
 };
 
 }  // namespace brelosta
