@@ -5,16 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
-#include <numbers>
 
 #include "app/commands.hpp"
 #include "app/recording_toolkit.hpp"
 #include "app/startup.hpp"
-#include "core/number_reading.hpp"
-#include "core/picture_format.hpp"
 #include "proj_oracle.hpp"
+#include "typed_point.hpp"
 
 namespace brelosta {
 namespace {
@@ -77,19 +74,11 @@ TEST_P(CatalogueOracle, RowMovesPointsAsItsEpsgTransformation) {
   // point of EPSG:1095 is given to the centimetre, the catalogue's to the
   // millimetre, which moves a point by less than a micrometre.
   constexpr double kTolerance = 2.5e-4;  // metres
-  constexpr double kMetresPerDegree = 111'320.0;
   for (std::size_t n = 0; n < points.size(); ++n) {
-    const GeodeticPosition& p = points[n];
-    state.LAT_D_L.text = shortestText(p.latitude, format);
-    state.LON_D_L.text = shortestText(p.longitude, format);
-    state.ALT_M_L.text = "0";
-    click(app, state.Command1);
+    const GeodeticPosition converted = convertTyped(app, points[n]);
     ASSERT_TRUE(toolkit.messages.empty()) << toolkit.messages.front().text;
-    const double north = (*strictValue(state.LAT_D_R.text, format) - expected[n].latitude) * kMetresPerDegree;
-    const double east = (*strictValue(state.LON_D_R.text, format) - expected[n].longitude) * kMetresPerDegree *
-                        std::cos(p.latitude * std::numbers::pi / 180.0);
-    EXPECT_LT(std::hypot(north, east), kTolerance)
-        << row.datum << " at " << p.latitude << ", " << p.longitude << ": " << north << " " << east;
+    EXPECT_LT(horizontalMetres(converted, expected[n]), kTolerance)
+        << row.datum << " at " << points[n].latitude << ", " << points[n].longitude;
   }
 }
 
