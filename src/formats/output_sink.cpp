@@ -53,6 +53,11 @@ void OutputSink::writeEncoded(std::string_view bytes) {
 void OutputSink::finish() { flush(); }
 
 void OutputSink::flush() {
+  if (encoding_ == OutputEncoding::Utf8) {
+    if (!buffer_.empty()) write_(buffer_);
+    buffer_.clear();
+    return;
+  }
   // Point files and reports are almost all ASCII, which the code page
   // writes unchanged; only the runs of other characters are encoded.
   std::string_view text = buffer_;

@@ -6,12 +6,17 @@
 
 namespace brelosta {
 
-// The lines of an output file: UTF-8 texts in, Windows-1252 bytes with CR LF
-// line ends out, handed on in large chunks.
+// How an output file's characters are written: Windows-1252, as point files
+// and reports always are, or UTF-8 (the exchange formats).
+enum class OutputEncoding { Windows1252, Utf8 };
+
+// The lines of an output file: UTF-8 texts in, bytes in the file's encoding
+// with CR LF line ends out, handed on in large chunks.
 class OutputSink {
  public:
   using Write = std::function<void(std::string_view bytes)>;
-  explicit OutputSink(Write write) : write_(std::move(write)) {}
+  explicit OutputSink(Write write, OutputEncoding encoding = OutputEncoding::Windows1252)
+      : write_(std::move(write)), encoding_(encoding) {}
 
   // The text of the line being written: append to it, then end the line.
   std::string& text() { return buffer_; }
@@ -27,6 +32,7 @@ class OutputSink {
   void flush();
 
   Write write_;
+  OutputEncoding encoding_;
   std::string buffer_;
 };
 
