@@ -214,8 +214,8 @@ void ConversionRun::convertPoint(PointEntry& entry) {
   const LatLon position = sourcePosition(setup, entry);
   if (!setup.fileMode) setHemisphereCaptions(setup.app.state, position.latitude);
 
-  const GeodeticPosition shifted =
-      setup.datum.shift(setup.app.state, {position.latitude, position.longitude, sourceHeight});
+  sourcePoint_ = {position.latitude, position.longitude, sourceHeight};
+  const GeodeticPosition shifted = setup.datum.shift(setup.app.state, sourcePoint_);
   const LatLon converted{shifted.latitude, shifted.longitude};
 
   showGeoidHeight(setup, shown_.geoidHeight, position, converted);
