@@ -17,4 +17,10 @@ int runProgram(const std::filesystem::path& program, const std::vector<std::stri
                const std::filesystem::path& out, const std::filesystem::path& err,
                const std::vector<std::string>& environment = {});
 
+// Whether the readers of other programs' files that the tests open outputs
+// with (GDAL's ogrinfo, Python with ezdxf, xmllint, PROJ's cs2cs) may be
+// missing: the Windows build runs under Wine, where they are not installed;
+// on Linux ./test installs them.
+extern const bool kFileReadersMayBeMissing;
+
 }  // namespace brelosta

@@ -137,6 +137,7 @@ void ExchangeOutput::end() {
   if (!prj || !oneProjection_ || !projection_) return;
   projectionWriter_.emplace(*prj);
   projectionWriter_->write(projection_->wkt);
+  projectionWriter_->write("\r\n");
   if (!projectionWriter_->ok())
     throw DataError{fileProblem(FileRole::Output, utf8FromPath(*prj), "no se puede escribir")};
 }
