@@ -5,10 +5,8 @@
 #include "app/message_places.hpp"
 #include "app/messages.hpp"
 #include "app/reaction_errors.hpp"
-#include "core/number_reading.hpp"
 #include "core/path_text.hpp"
 #include "formats/csv_file.hpp"
-#include "formats/dxf_file.hpp"
 #include "formats/geojson_file.hpp"
 #include "formats/kml_file.hpp"
 
@@ -18,7 +16,7 @@ namespace {
 constexpr std::string_view kDxfNeedsGrid = "El formato DXF necesita coordenadas proyectadas";
 
 std::unique_ptr<PointWriter> newWriter(OutputFormat format, const RecordPlan& plan, RecordFamily family,
-                                       const std::filesystem::path& target) {
+                                       const std::filesystem::path& target, DxfWriter::Overwrite overwrite) {
   switch (format) {
     case OutputFormat::Csv:
     case OutputFormat::CsvExcel:
@@ -30,7 +28,7 @@ std::unique_ptr<PointWriter> newWriter(OutputFormat format, const RecordPlan& pl
     case OutputFormat::GeoJson:
       return std::make_unique<GeoJsonWriter>(plan, family);
     case OutputFormat::Dxf:
-      return std::make_unique<DxfWriter>(plan, target);
+      return std::make_unique<DxfWriter>(plan, std::move(overwrite));
     case OutputFormat::Text:
       break;
   }
@@ -50,7 +48,7 @@ std::optional<std::filesystem::path> projectionFile(const std::filesystem::path&
 }  // namespace
 
 ExchangeOutput::ExchangeOutput(App& app, ConversionRun& run, OutputFormat format, const std::filesystem::path& target,
-                               OutputSink& sink)
+                               OutputSink& sink, DxfWriter::Overwrite overwrite)
     : app_(app), run_(run), format_(format), target_(target), sink_(sink) {
   const ConversionSetup& setup = run.setup();
   const std::string panel(sideName(setup.target.side));
@@ -63,12 +61,14 @@ ExchangeOutput::ExchangeOutput(App& app, ConversionRun& run, OutputFormat format
     throw DataError{"El formato " + quotedText(setup.target.Formato.text) + " no corresponde al sistema " +
                     quotedText(setup.target.Coord.text) + " del " + panel};
   plan_ = *plan;
-  writer_ = newWriter(format, plan_, setup.targetFamily, target);
+  withId_ = std::find(plan_.fieldSlots.begin(), plan_.fieldSlots.end(), kIdField) != plan_.fieldSlots.end();
+  targetOnWgs84_ = setup.target.onReferenceDatum();
+  writer_ = newWriter(format, plan_, setup.targetFamily, target, std::move(overwrite));
   writer_->head(sink_);
 }
 
 void ExchangeOutput::skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
-  write(id, slots, std::nullopt);
+  write(id, slots, false, std::nullopt);
 }
 
 void ExchangeOutput::converted(std::string_view id, const TargetTexts& texts) {
@@ -78,23 +78,27 @@ void ExchangeOutput::converted(std::string_view id, const TargetTexts& texts) {
     std::string& text = texts_[slot];
     text = texts.entries[slot];
     std::replace(text.begin(), text.end(), mark, '.');
-    const auto value = plainNumber(text);
-    values_[slot] = Field{value ? Field::Type::Number : Field::Type::Text, text, value.value_or(0.0)};
+    values_[slot] = Field{Field::Type::Text, text, 0.0};
   }
-  const GeodeticPosition wgs84 = run_.setup().datum.sourceOnWgs84(app_.state, run_.sourcePoint());
-  write(id, values_, wgs84);
+  std::optional<GeodeticPosition> wgs84;
+  // A point converted to WGS84 is there already; another goes by the
+  // forward leg from its source.
+  if (writer_->placesOnWgs84())
+    wgs84 = targetOnWgs84_ ? run_.convertedPoint()
+                                                    : run_.setup().datum.sourceOnWgs84(app_.state, run_.sourcePoint());
+  write(id, values_, true, wgs84);
 }
 
 void ExchangeOutput::write(std::string_view id, const std::array<Field, kMaxSlots>& values,
-                           std::optional<GeodeticPosition> wgs84) {
+                           bool converted, std::optional<GeodeticPosition> wgs84) {
   OutputPoint point;
   point.number = ++records_;
-  const bool withId = std::find(plan_.fieldSlots.begin(), plan_.fieldSlots.end(), kIdField) != plan_.fieldSlots.end();
-  if (withId) point.id = id;
+  if (withId_) point.id = id;
   point.values = &values;
+  point.converted = converted;
   point.wgs84 = wgs84;
-  point.system = wgs84 ? &currentSystem() : &system_;
-  if (wgs84) noteProjection(epsg_);
+  point.system = converted ? &currentSystem() : &system_;
+  if (converted) noteProjection(epsg_);
   writer_->point(sink_, point);
 }
 

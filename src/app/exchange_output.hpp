@@ -8,6 +8,7 @@
 #include "app/output_format.hpp"
 #include "app/point_conversion.hpp"
 #include "core/text_file.hpp"
+#include "formats/dxf_file.hpp"
 #include "formats/epsg_systems.hpp"
 #include "formats/point_output.hpp"
 
@@ -25,8 +26,9 @@ class ExchangeOutput {
  public:
   // Refuses a DXF of a geographic target, and a target layout of the other
   // family (a configuration or script that set it).
+  // `overwrite` writes bytes over some the sink handed on (see DxfWriter).
   ExchangeOutput(App& app, ConversionRun& run, OutputFormat format, const std::filesystem::path& target,
-                 OutputSink& sink);
+                 OutputSink& sink, DxfWriter::Overwrite overwrite);
 
   void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots);
   void converted(std::string_view id, const TargetTexts& texts);
@@ -37,7 +39,8 @@ class ExchangeOutput {
   void placeProjectionFile();
 
  private:
-  void write(std::string_view id, const std::array<Field, kMaxSlots>& values, std::optional<GeodeticPosition> wgs84);
+  void write(std::string_view id, const std::array<Field, kMaxSlots>& values, bool converted,
+             std::optional<GeodeticPosition> wgs84);
   const TargetSystem& currentSystem();
   void noteProjection(const std::optional<EpsgSystem>& system);
 
@@ -47,10 +50,12 @@ class ExchangeOutput {
   std::filesystem::path target_;
   OutputSink& sink_;
   RecordPlan plan_;
+  bool withId_ = false;         // the target layout has an Id
+  bool targetOnWgs84_ = false;  // the converted points are on WGS84
   std::unique_ptr<PointWriter> writer_;
   std::size_t records_ = 0;
   std::array<std::string, kMaxSlots> texts_;  // the converted record's texts with a decimal point
-  std::array<Field, kMaxSlots> values_{};
+  std::array<Field, kMaxSlots> values_{};  // texts_ as fields
   TargetSystem system_;
   std::optional<EpsgSystem> epsg_;
   double systemZone_ = -1.0;  // the UTM zone system_ describes

@@ -132,7 +132,9 @@ class RunOutput {
     const bool utf8 = outputFormat_ != OutputFormat::Text && outputFormat_ != OutputFormat::Dxf;
     lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); },
                    utf8 ? OutputEncoding::Utf8 : OutputEncoding::Windows1252);
-    if (outputFormat_ != OutputFormat::Text) exchange_.emplace(app, run, outputFormat_, path_, *lines_);
+    if (outputFormat_ != OutputFormat::Text)
+      exchange_.emplace(app, run, outputFormat_, path_, *lines_,
+                        [this](std::size_t offset, std::string_view bytes) { writer_->overwrite(offset, bytes); });
     if (!report_) return;
     const ReportData data = reportData(app.state, run.setup().direction);
     sourceTable_ = reportTable(data.source);

@@ -215,7 +215,8 @@ void ConversionRun::convertPoint(PointEntry& entry) {
   if (!setup.fileMode) setHemisphereCaptions(setup.app.state, position.latitude);
 
   sourcePoint_ = {position.latitude, position.longitude, sourceHeight};
-  const GeodeticPosition shifted = setup.datum.shift(setup.app.state, sourcePoint_);
+  convertedPoint_ = setup.datum.shift(setup.app.state, sourcePoint_);
+  const GeodeticPosition& shifted = convertedPoint_;
   const LatLon converted{shifted.latitude, shifted.longitude};
 
   showGeoidHeight(setup, shown_.geoidHeight, position, converted);

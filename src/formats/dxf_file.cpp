@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/data_error.hpp"
+#include "core/number_reading.hpp"
 #include "core/picture_format.hpp"
 
 namespace brelosta {
@@ -16,7 +17,10 @@ constexpr double kTextHeight = 1.0;  // metres: legible at 1:500 to 1:1000
 constexpr double kTextOffset = 0.5;  // metres right of and above the point
 constexpr double kViewMargin = 1.1;  // the view shows the extents and a tenth more
 constexpr double kSmallestView = 10.0;  // metres, for a single point
+constexpr double kViewAspect = 1.5;     // width over height
 constexpr Picture kCoordinate = parsePicture("0.0000");
+// Room for a header value written at the end: its digits, then zeros.
+constexpr std::size_t kLaterWidth = 24;
 
 constexpr std::size_t kNorth = 0;
 constexpr std::size_t kEast = 1;
@@ -40,12 +44,6 @@ void group(OutputSink& sink, int code, double value) {
 
 void group(OutputSink& sink, int code, int value) { group(sink, code, std::to_string(value)); }
 
-void pointGroups(OutputSink& sink, int code, double x, double y, double z) {
-  group(sink, code, x);
-  group(sink, code + 10, y);
-  group(sink, code + 20, z);
-}
-
 // A text for TEXT entities: a line end or control character would end the
 // value's line.
 std::string drawingText(std::string_view text) {
@@ -54,12 +52,27 @@ std::string drawingText(std::string_view text) {
   return out;
 }
 
-void text(OutputSink& sink, std::string_view layer, double east, double north, std::string_view value) {
-  group(sink, 0, "TEXT");
-  group(sink, 8, layer);
-  pointGroups(sink, 10, east, north, 0.0);
-  group(sink, 40, kTextHeight);
-  group(sink, 1, drawingText(value));
+// An entity's groups, appended as whole lines: a record's three entities
+// take some thirty lines, so each is written without a call per group.
+void append(std::string& out, std::string_view codeLine, std::string_view value) {
+  out += codeLine;
+  out += value;
+  out += "\r\n";
+}
+
+void appendNumber(std::string& out, std::string_view codeLine, double value) {
+  out += codeLine;
+  appendPicture(out, value, kCoordinate, NumberFormat::point());
+  out += "\r\n";
+}
+
+void appendText(std::string& out, std::string_view layer, double east, double north, std::string_view value) {
+  append(out, "  0\r\n", "TEXT");
+  append(out, "  8\r\n", layer);
+  appendNumber(out, " 10\r\n", east);
+  appendNumber(out, " 20\r\n", north);
+  appendNumber(out, " 40\r\n", kTextHeight);
+  append(out, "  1\r\n", drawingText(value));
 }
 
 void table(OutputSink& sink, std::string_view name, int count) {
@@ -78,32 +91,37 @@ void layer(OutputSink& sink, std::string_view name, int colour) {
 
 }  // namespace
 
-DxfWriter::DxfWriter(const RecordPlan& plan, const std::filesystem::path& near)
-    : plan_(plan), scratch_(near), entities_([this](std::string_view bytes) { scratch_.write(bytes); }) {}
+DxfWriter::DxfWriter(const RecordPlan& plan, Overwrite overwrite) : plan_(plan), overwrite_(std::move(overwrite)) {}
 
-void DxfWriter::point(OutputSink&, const OutputPoint& point) {
-  if (!point.wgs84) return;
+void DxfWriter::point(OutputSink& sink, const OutputPoint& point) {
+  if (!point.converted) return;
   const auto& values = *point.values;
-  const double east = values[kEast].number;
-  const double north = values[kNorth].number;
-  const double height = plan_.hasHeight ? values[kHeight].number : 0.0;
+  const double east = plainNumber(values[kEast].text).value_or(0.0);
+  const double north = plainNumber(values[kNorth].text).value_or(0.0);
+  const double height = plan_.hasHeight ? plainNumber(values[kHeight].text).value_or(0.0) : 0.0;
   if (!extents_) extents_ = Extents{east, north, height, east, north, height};
   Extents& e = *extents_;
   e = {std::min(e.minEast, east),   std::min(e.minNorth, north), std::min(e.minHeight, height),
        std::max(e.maxEast, east),   std::max(e.maxNorth, north), std::max(e.maxHeight, height)};
 
-  group(entities_, 0, "POINT");
-  group(entities_, 8, kPointLayer);
-  group(entities_, 10, values[kEast].text);
-  group(entities_, 20, values[kNorth].text);
-  group(entities_, 30, plan_.hasHeight ? values[kHeight].text : std::string_view("0.0"));
-  text(entities_, kNameLayer, east + kTextOffset, north + kTextOffset, pointName(point));
+  std::string& out = sink.text();
+  append(out, "  0\r\n", "POINT");
+  append(out, "  8\r\n", kPointLayer);
+  append(out, " 10\r\n", values[kEast].text);
+  append(out, " 20\r\n", values[kNorth].text);
+  append(out, " 30\r\n", plan_.hasHeight ? values[kHeight].text : std::string_view("0.0"));
+  appendText(out, kNameLayer, east + kTextOffset, north + kTextOffset, pointName(point));
   if (plan_.hasHeight)
-    text(entities_, kHeightLayer, east + kTextOffset, north - kTextOffset - kTextHeight, values[kHeight].text);
+    appendText(out, kHeightLayer, east + kTextOffset, north - kTextOffset - kTextHeight, values[kHeight].text);
+  sink.endLines();
 }
 
-void DxfWriter::writeHeader(OutputSink& sink) const {
-  const Extents e = extents_.value_or(Extents{0, 0, 0, 0, 0, 0});
+void DxfWriter::later(OutputSink& sink, int code, Later value) {
+  group(sink, code, std::string(kLaterWidth, '0'));
+  offsets_[value] = sink.position() - kLaterWidth - 2;  // before the value and its line end
+}
+
+void DxfWriter::head(OutputSink& sink) {
   group(sink, 0, "SECTION");
   group(sink, 2, "HEADER");
   group(sink, 9, "$ACADVER");
@@ -113,18 +131,19 @@ void DxfWriter::writeHeader(OutputSink& sink) const {
   group(sink, 9, "$INSUNITS");
   group(sink, 70, 6);  // metres
   group(sink, 9, "$EXTMIN");
-  pointGroups(sink, 10, e.minEast, e.minNorth, e.minHeight);
+  later(sink, 10, MinEast);
+  later(sink, 20, MinNorth);
+  later(sink, 30, MinHeight);
   group(sink, 9, "$EXTMAX");
-  pointGroups(sink, 10, e.maxEast, e.maxNorth, e.maxHeight);
+  later(sink, 10, MaxEast);
+  later(sink, 20, MaxNorth);
+  later(sink, 30, MaxHeight);
   group(sink, 0, "ENDSEC");
 
   group(sink, 0, "SECTION");
   group(sink, 2, "TABLES");
   // The view the drawing opens with: centred on the points, tall enough for
   // all of them.
-  constexpr double kAspect = 1.5;
-  const double viewHeight =
-      std::max(kSmallestView, kViewMargin * std::max(e.maxNorth - e.minNorth, (e.maxEast - e.minEast) / kAspect));
   table(sink, "VPORT", 1);
   group(sink, 0, "VPORT");
   group(sink, 2, "*ACTIVE");
@@ -133,10 +152,10 @@ void DxfWriter::writeHeader(OutputSink& sink) const {
   group(sink, 20, 0.0);
   group(sink, 11, 1.0);
   group(sink, 21, 1.0);
-  group(sink, 12, (e.minEast + e.maxEast) / 2.0);
-  group(sink, 22, (e.minNorth + e.maxNorth) / 2.0);
-  group(sink, 40, viewHeight);
-  group(sink, 41, kAspect);
+  later(sink, 12, ViewEast);
+  later(sink, 22, ViewNorth);
+  later(sink, 40, ViewHeight);
+  group(sink, 41, kViewAspect);
   group(sink, 0, "ENDTAB");
   table(sink, "LTYPE", 1);
   group(sink, 0, "LTYPE");
@@ -170,16 +189,26 @@ void DxfWriter::writeHeader(OutputSink& sink) const {
   group(sink, 0, "SECTION");
   group(sink, 2, "BLOCKS");
   group(sink, 0, "ENDSEC");
+  group(sink, 0, "SECTION");
+  group(sink, 2, "ENTITIES");
 }
 
 void DxfWriter::end(OutputSink& sink) {
-  writeHeader(sink);
-  group(sink, 0, "SECTION");
-  group(sink, 2, "ENTITIES");
-  entities_.finish();
-  if (!scratch_.readBack([&](std::string_view bytes) { sink.writeEncoded(bytes); })) throw DataError{};
   group(sink, 0, "ENDSEC");
   group(sink, 0, "EOF");
+  sink.finish();
+  const Extents e = extents_.value_or(Extents{0, 0, 0, 0, 0, 0});
+  const double viewHeight =
+      std::max(kSmallestView, kViewMargin * std::max(e.maxNorth - e.minNorth, (e.maxEast - e.minEast) / kViewAspect));
+  const std::array<double, kLater> values{e.minEast,  e.minNorth, e.minHeight, e.maxEast, e.maxNorth, e.maxHeight,
+                                          (e.minEast + e.maxEast) / 2.0, (e.minNorth + e.maxNorth) / 2.0, viewHeight};
+  for (std::size_t k = 0; k < values.size(); ++k) {
+    std::string text;
+    appendPicture(text, values[k], kCoordinate, NumberFormat::point());
+    if (text.size() > kLaterWidth) throw DataError{};
+    text.append(kLaterWidth - text.size(), '0');  // more decimals, the same value
+    overwrite_(offsets_[k], text);
+  }
 }
 
 }  // namespace brelosta

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <filesystem>
+#include <array>
+#include <functional>
 #include <optional>
 
-#include "core/text_file.hpp"
 #include "formats/point_output.hpp"
 
 namespace brelosta {
@@ -13,13 +13,15 @@ namespace brelosta {
 // layout's height, the height as elevation), its Id (or number) as TEXT on
 // "NOMBRES" and its height as TEXT on "COTAS". For grid targets only. The
 // header gives the drawing's extents and the view that shows them, which
-// only the last record settles: the entities wait in a scratch file beside
-// `near` until then. Windows-1252 text, as the header's code page says.
+// only the last record settles: it is written first with room for those
+// values, which `overwrite` writes over at the end (offset in the file).
+// Windows-1252 text, as the header's code page says.
 class DxfWriter : public PointWriter {
  public:
-  DxfWriter(const RecordPlan& plan, const std::filesystem::path& near);
+  using Overwrite = std::function<void(std::size_t offset, std::string_view bytes)>;
+  DxfWriter(const RecordPlan& plan, Overwrite overwrite);
 
-  void head(OutputSink&) override {}
+  void head(OutputSink& sink) override;
   void point(OutputSink& sink, const OutputPoint& point) override;
   void end(OutputSink& sink) override;
 
@@ -27,11 +29,14 @@ class DxfWriter : public PointWriter {
   struct Extents {
     double minEast, minNorth, minHeight, maxEast, maxNorth, maxHeight;
   };
-  void writeHeader(OutputSink& sink) const;
+  // The header's values that wait for the end, in the order head() leaves
+  // room for them.
+  enum Later { MinEast, MinNorth, MinHeight, MaxEast, MaxNorth, MaxHeight, ViewEast, ViewNorth, ViewHeight, kLater };
+  void later(OutputSink& sink, int code, Later value);
 
   RecordPlan plan_;
-  ScratchFile scratch_;
-  OutputSink entities_;  // into scratch_
+  Overwrite overwrite_;
+  std::array<std::size_t, kLater> offsets_{};
   std::optional<Extents> extents_;
 };
 

@@ -1,5 +1,6 @@
 #include "formats/geojson_file.hpp"
 
+#include "core/number_reading.hpp"
 #include "formats/field_text.hpp"
 #include "formats/wgs84_text.hpp"
 
@@ -24,6 +25,21 @@ void appendJsonString(std::string& out, std::string_view text) {
   out += '"';
 }
 
+namespace {
+
+// A number as JSON writes it, without leading zeros ("05" minutes are 5); a
+// text that is not a number as a string.
+void appendJsonNumber(std::string& out, std::string_view text) {
+  const auto value = plainNumber(text);
+  if (!value) {
+    appendJsonString(out, text);
+    return;
+  }
+  appendFieldText(out, Field{Field::Type::Number, text, *value}, NumberFormat::point());
+}
+
+}  // namespace
+
 GeoJsonWriter::GeoJsonWriter(const RecordPlan& plan, RecordFamily family) : plan_(plan), family_(family) {
   for (const int slot : plan_.fieldSlots) {
     std::string name;
@@ -35,7 +51,7 @@ GeoJsonWriter::GeoJsonWriter(const RecordPlan& plan, RecordFamily family) : plan
 void GeoJsonWriter::head(OutputSink& sink) { sink.line(R"({"type":"FeatureCollection","features":[)"); }
 
 void GeoJsonWriter::point(OutputSink& sink, const OutputPoint& point) {
-  if (!point.wgs84) return;
+  if (!point.converted) return;
   std::string& out = sink.text();
   if (!first_) out += ',';
   first_ = false;
@@ -49,12 +65,15 @@ void GeoJsonWriter::point(OutputSink& sink, const OutputPoint& point) {
     if (slot == kIdField)
       appendJsonString(out, point.id);
     else
-      // A number as JSON writes it: no leading zeros ("05" minutes are 5).
-      appendFieldText(out, (*point.values)[static_cast<std::size_t>(slot)], NumberFormat::point());
+      appendJsonNumber(out, (*point.values)[static_cast<std::size_t>(slot)].text);
   }
   if (point.system->epsg) {
+    if (point.system->epsg != epsg_) {
+      epsg_ = point.system->epsg;
+      epsgMember_ = "\"EPSG\":" + std::to_string(*epsg_);
+    }
     if (!plan_.fieldSlots.empty()) out += ',';
-    out += "\"EPSG\":" + std::to_string(*point.system->epsg);
+    out += epsgMember_;
   }
   out += "}}";
   sink.endLine();

@@ -19,12 +19,15 @@ class GeoJsonWriter : public PointWriter {
   void head(OutputSink& sink) override;
   void point(OutputSink& sink, const OutputPoint& point) override;
   void end(OutputSink& sink) override;
+  bool placesOnWgs84() const override { return true; }
 
  private:
   RecordPlan plan_;
   RecordFamily family_;
   std::vector<std::string> names_;  // each field's property name, quoted, with its colon
   bool first_ = true;
+  std::optional<int> epsg_;  // the code epsgMember_ writes
+  std::string epsgMember_;
 };
 
 // Appends a JSON string: the text in double quotes, with quotes,

@@ -1,10 +1,19 @@
 #include "formats/kml_file.hpp"
 
+#include <algorithm>
+
 #include "formats/wgs84_text.hpp"
 
 namespace brelosta {
 
 void appendXmlText(std::string& out, std::string_view text) {
+  const auto plain = [](char c) {
+    return c != '&' && c != '<' && c != '>' && c != '"' && (static_cast<unsigned char>(c) >= 0x20 || c == '\t');
+  };
+  if (std::all_of(text.begin(), text.end(), plain)) {
+    out += text;
+    return;
+  }
   for (const char c : text) {
     switch (c) {
       case '&':
@@ -26,7 +35,10 @@ void appendXmlText(std::string& out, std::string_view text) {
 }
 
 KmlWriter::KmlWriter(const RecordPlan& plan, RecordFamily family, std::string documentName, bool absoluteHeights)
-    : plan_(plan), family_(family), documentName_(std::move(documentName)), absoluteHeights_(absoluteHeights) {}
+    : plan_(plan), documentName_(std::move(documentName)), absoluteHeights_(absoluteHeights) {
+  for (const int slot : plan_.fieldSlots)
+    if (slot != kIdField) labels_.push_back((labels_.empty() ? "" : "; ") + slotFieldName(family, slot) + ": ");
+}
 
 void KmlWriter::head(OutputSink& sink) {
   sink.line(R"(<?xml version="1.0" encoding="UTF-8"?>)");
@@ -40,27 +52,29 @@ void KmlWriter::head(OutputSink& sink) {
 }
 
 void KmlWriter::point(OutputSink& sink, const OutputPoint& point) {
-  if (!point.wgs84) return;
+  if (!point.converted) return;
   std::string& out = sink.text();
   out += "<Placemark><name>";
   appendXmlText(out, pointName(point));
   out += "</name><description>";
   // The target's coordinates as its layout names them, then its system.
-  bool first = true;
+  std::size_t label = 0;
   for (const int slot : plan_.fieldSlots) {
     if (slot == kIdField) continue;
-    if (!first) out += "; ";
-    first = false;
-    out += slotFieldName(family_, slot);
-    out += ": ";
+    out += labels_[label++];
     out += (*point.values)[static_cast<std::size_t>(slot)].text;
   }
-  out += " (";
-  appendXmlText(out, point.system->description);
-  if (point.system->epsg) out += ", EPSG:" + std::to_string(*point.system->epsg);
-  out += ")</description><Point><altitudeMode>";
-  out += absoluteHeights_ && plan_.hasHeight ? "absolute" : "clampToGround";
-  out += "</altitudeMode><coordinates>";
+  if (point.system->description != system_.description || point.system->epsg != system_.epsg) {
+    system_ = *point.system;
+    systemEnd_ = " (";
+    appendXmlText(systemEnd_, system_.description);
+    if (system_.epsg) systemEnd_ += ", EPSG:" + std::to_string(*system_.epsg);
+    // On the ground is KML's default altitude mode.
+    systemEnd_ += ")</description><Point>";
+    if (absoluteHeights_ && plan_.hasHeight) systemEnd_ += "<altitudeMode>absolute</altitudeMode>";
+    systemEnd_ += "<coordinates>";
+  }
+  out += systemEnd_;
   appendWgs84Coordinates(out, *point.wgs84, plan_.hasHeight);
   out += "</coordinates></Point></Placemark>";
   sink.endLine();

@@ -17,12 +17,17 @@ class KmlWriter : public PointWriter {
   void head(OutputSink& sink) override;
   void point(OutputSink& sink, const OutputPoint& point) override;
   void end(OutputSink& sink) override;
+  bool placesOnWgs84() const override { return true; }
 
  private:
   RecordPlan plan_;
-  RecordFamily family_;
   std::string documentName_;
   bool absoluteHeights_;
+  std::vector<std::string> labels_;  // each coordinate field's "Norte: "
+  // The description's end for the system last written, made again when the
+  // system changes (a UTM target's zone may change from point to point).
+  TargetSystem system_;
+  std::string systemEnd_;
 };
 
 // Appends a text escaped for XML character data and attribute values;

@@ -22,12 +22,13 @@ struct TargetSystem {
 struct OutputPoint {
   std::size_t number = 0;  // from 1: the record's line in the input file
   std::string_view id;     // empty when the target layout has no Id
-  // The target's values in slot order (see SplitRecord): the numbers the
-  // target panel shows, their texts with a decimal point; for a record the
-  // run passed over, its input fields as read.
+  // The target's values in slot order (see SplitRecord): the texts the
+  // target panel shows, their decimal mark a point; for a record the run
+  // passed over, its input fields as read.
   const std::array<Field, kMaxSlots>* values = nullptr;
-  // The point on WGS84; nothing for a record passed over, which has no
-  // converted point.
+  // Whether the record was converted: a record passed over has no point.
+  bool converted = false;
+  // The converted point on WGS84, for a writer that places points there.
   std::optional<GeodeticPosition> wgs84;
   const TargetSystem* system = nullptr;
 };
@@ -41,6 +42,8 @@ class PointWriter {
   virtual void head(OutputSink& sink) = 0;
   virtual void point(OutputSink& sink, const OutputPoint& point) = 0;
   virtual void end(OutputSink& sink) = 0;
+  // Whether the points go on WGS84 (a datum leg more for each record).
+  virtual bool placesOnWgs84() const { return false; }
 };
 
 // What a writer names a record by: its Id, or its number when it has none.
