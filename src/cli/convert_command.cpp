@@ -71,8 +71,8 @@ Opciones:
   --number-format comma    con coma decimal y punto de miles
   --help                   muestra esta ayuda
 
-Sin --format vale el "Formato de salida" de la configuración (el primero,
-"Texto", si no lo guarda) y, con él, --report.
+Sin --format (ni --report) vale el "Formato de salida" de la configuración
+(el primero, "Texto", si no guarda otro).
 
 Sin --number-format vale la variable BRELOSTA_NUMBER_FORMAT (point o
 comma) y, sin ella, el formato de la configuración regional, como en la
@@ -166,6 +166,8 @@ std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& 
     options.format = chosen;
     options.report = options.report || *outputName == "report";
   }
+  // --report is --format report, whatever format the configuration saved.
+  if (options.report && !options.format) options.format = OutputFormat::Text;
   if (byteOrderMark && outputName != "csv-header") return bad("--bom vale solo con --format csv-header");
   if (heights && outputName != "kml") return bad("--heights vale solo con --format kml");
   if (options.configuration.empty()) return bad("falta --config");
