@@ -55,11 +55,11 @@ class Readers {
   fs::path folder_;
 };
 
-#define REQUIRE_READER(output)                                                \
+#define REQUIRE_READER(output)                                                  \
   do {                                                                          \
     if (!(output)) {                                                            \
       if (kFileReadersMayBeMissing) GTEST_SKIP() << "no reader on this system"; \
-      FAIL() << "reader missing: scripts/setup.sh installs it";                \
+      FAIL() << "reader missing: scripts/setup.sh installs it";                 \
     }                                                                           \
   } while (false)
 
@@ -89,7 +89,8 @@ class ExchangeReadersTest : public ::testing::Test {
   void SetUp() override {
     temp_.copyShippedCatalogues();
     fs::copy_file(kShippedData / "puntos_ejemplo.txt", folder() / "puntos.txt");
-    convert("puntos.txt", "PSAD 56 - La Canoa (2)", "Texto (Sin/Con Encabezado)", "plano.txt", NumberFormat::point());
+    convert("puntos.txt", "PSAD 56 - La Canoa (2)", "Texto (Sin/Con Encabezado)", "plano.txt",
+            NumberFormat::point());
     // The plain file's fields: Id, Norte, Este, H.
     for (const std::string& line : splitLinesOf("plano.txt")) {
       std::vector<std::string> fields;
@@ -118,10 +119,12 @@ class ExchangeReadersTest : public ::testing::Test {
   // formats with the user's decimal comma, which they must not follow.
   void convert(const std::string& input, const std::string& sourceDatum, const std::string& format,
                const std::string& output, NumberFormat numbers = NumberFormat::comma()) {
-    std::istringstream script("click M_Archivo\nselect Coord_L UTM\nset Zone_L 19\nselect DATUM_L " + sourceDatum +
-                              "\nselect Formato_L Id Norte Este H\nselect Coord_R UTM\nselect Formato_R Id Norte Este H\n"
-                              "select Formato_Salida " + format + "\nset File_L " + utf8FromPath(folder() / input) +
-                              "\nset File_R " + utf8FromPath(folder() / output) + "\nclick Command1\n");
+    std::istringstream script(
+        "click M_Archivo\nselect Coord_L UTM\nset Zone_L 19\nselect DATUM_L " + sourceDatum +
+        "\nselect Formato_L Id Norte Este H\nselect Coord_R UTM\nselect Formato_R Id Norte Este H\n"
+        "select Formato_Salida " +
+        format + "\nset File_L " + utf8FromPath(folder() / input) + "\nset File_R " +
+        utf8FromPath(folder() / output) + "\nclick Command1\n");
     std::ostringstream out;
     std::ostringstream err;
     ASSERT_EQ(runScript(script, out, err, ScriptOptions{folder(), numbers}), 0) << err.str();
@@ -144,11 +147,13 @@ class ExchangeReadersTest : public ::testing::Test {
     std::string lines;
     for (const Point& p : utm_) lines += std::to_string(p.x) + " " + std::to_string(p.y) + " 0\n";
     writeBytes("utm.txt", lines);
-    const auto out = readers_.run("/usr/bin/cs2cs", {"-f", "%.11f", "EPSG:32619", "EPSG:4326", path("utm.txt")});
+    const auto out =
+        readers_.run("/usr/bin/cs2cs", {"-f", "%.11f", "EPSG:32619", "EPSG:4326", path("utm.txt")});
     if (!out) return std::nullopt;
     std::vector<Point> points;
     std::istringstream in(*out);
-    for (double latitude, longitude, height; in >> latitude >> longitude >> height;) points.push_back({longitude, latitude, 0});
+    for (double latitude, longitude, height; in >> latitude >> longitude >> height;)
+      points.push_back({longitude, latitude, 0});
     return points;
   }
 
@@ -163,7 +168,8 @@ class ExchangeReadersTest : public ::testing::Test {
   std::vector<Point> utm_;  // east, north, height of the plain file
 };
 
-void expectNear(const std::vector<Point>& found, const std::vector<Point>& expected, double tolerance, bool withZ) {
+void expectNear(const std::vector<Point>& found, const std::vector<Point>& expected, double tolerance,
+                bool withZ) {
   ASSERT_EQ(found.size(), expected.size());
   for (std::size_t k = 0; k < found.size(); ++k) {
     EXPECT_NEAR(found[k].x, expected[k].x, tolerance) << "point " << k + 1;
@@ -209,12 +215,13 @@ TEST_F(ExchangeReadersTest, GeoJsonPointsLieOnWgs84WhereTheUtmValuesAre) {
 // properties as written, the geometry through PROJ's UTM.
 TEST_F(ExchangeReadersTest, GeoJsonFromUtmReadsBackAsTheSamePoints) {
   convert("plano.txt", "WGS84", "GeoJSON", "vuelta.geojson");
-  writeBytes("leer.py",
-             "import json, sys\n"
-             "for f in json.load(open(sys.argv[1], encoding='utf-8'))['features']:\n"
-             "    lon, lat, h = f['geometry']['coordinates']\n"
-             "    p = f['properties']\n"
-             "    print('%.11f %.11f %.4f %.4f %.4f %s' % (lat, lon, p['Este'], p['Norte'], p['H'], p['Id']))\n");
+  writeBytes(
+      "leer.py",
+      "import json, sys\n"
+      "for f in json.load(open(sys.argv[1], encoding='utf-8'))['features']:\n"
+      "    lon, lat, h = f['geometry']['coordinates']\n"
+      "    p = f['properties']\n"
+      "    print('%.11f %.11f %.4f %.4f %.4f %s' % (lat, lon, p['Este'], p['Norte'], p['H'], p['Id']))\n");
   const auto read = readers_.run("/usr/bin/python3", {path("leer.py"), path("vuelta.geojson")});
   REQUIRE_READER(read);
   std::vector<Point> properties;
@@ -231,7 +238,8 @@ TEST_F(ExchangeReadersTest, GeoJsonFromUtmReadsBackAsTheSamePoints) {
   }
   expectNear(properties, utm_, kMetreTolerance, true);
   writeBytes("geo.txt", geographic.str());
-  const auto projected = readers_.run("/usr/bin/cs2cs", {"-f", "%.5f", "EPSG:4326", "EPSG:32619", path("geo.txt")});
+  const auto projected =
+      readers_.run("/usr/bin/cs2cs", {"-f", "%.5f", "EPSG:4326", "EPSG:32619", path("geo.txt")});
   REQUIRE_READER(projected);
   std::vector<Point> back;
   std::istringstream projectedLines(*projected);
@@ -311,7 +319,8 @@ TEST(EpsgSystemsTest, EachPrjIsTheSystemOfItsCode) {
       ASSERT_TRUE(system);
       EXPECT_EQ(system->code, code);
       std::ofstream(temp.path() / "sistema.prj", std::ios::binary) << system->wkt;
-      const auto identified = readers.run("/usr/bin/gdalsrsinfo", {"-e", utf8FromPath(temp.path() / "sistema.prj")});
+      const auto identified =
+          readers.run("/usr/bin/gdalsrsinfo", {"-e", utf8FromPath(temp.path() / "sistema.prj")});
       REQUIRE_READER(identified);
       EXPECT_NE(identified->find("EPSG:" + std::to_string(code) + "\n"), std::string::npos) << *identified;
     }

@@ -47,8 +47,9 @@ std::optional<std::filesystem::path> projectionFile(const std::filesystem::path&
 
 }  // namespace
 
-ExchangeOutput::ExchangeOutput(App& app, ConversionRun& run, OutputFormat format, const std::filesystem::path& target,
-                               OutputSink& sink, DxfWriter::Overwrite overwrite)
+ExchangeOutput::ExchangeOutput(App& app, ConversionRun& run, OutputFormat format,
+                               const std::filesystem::path& target, OutputSink& sink,
+                               DxfWriter::Overwrite overwrite)
     : app_(app), run_(run), format_(format), target_(target), sink_(sink) {
   const ConversionSetup& setup = run.setup();
   const std::string panel(sideName(setup.target.side));
@@ -85,12 +86,12 @@ void ExchangeOutput::converted(std::string_view id, const TargetTexts& texts) {
   // forward leg from its source.
   if (writer_->placesOnWgs84())
     wgs84 = targetOnWgs84_ ? run_.convertedPoint()
-                                                    : run_.setup().datum.sourceOnWgs84(app_.state, run_.sourcePoint());
+                           : run_.setup().datum.sourceOnWgs84(app_.state, run_.sourcePoint());
   write(id, values_, true, wgs84);
 }
 
-void ExchangeOutput::write(std::string_view id, const std::array<Field, kMaxSlots>& values,
-                           bool converted, std::optional<GeodeticPosition> wgs84) {
+void ExchangeOutput::write(std::string_view id, const std::array<Field, kMaxSlots>& values, bool converted,
+                           std::optional<GeodeticPosition> wgs84) {
   OutputPoint point;
   point.number = ++records_;
   if (withId_) point.id = id;
@@ -150,7 +151,8 @@ void ExchangeOutput::placeProjectionFile() {
   if (!isCsv(format_)) return;
   if (projectionWriter_) {
     if (!projectionWriter_->commit())
-      throw DataError{fileProblem(FileRole::Output, utf8FromPath(*projectionFile(target_)), "no se puede escribir")};
+      throw DataError{
+          fileProblem(FileRole::Output, utf8FromPath(*projectionFile(target_)), "no se puede escribir")};
     return;
   }
   if (const auto prj = projectionFile(target_)) {

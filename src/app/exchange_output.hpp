@@ -55,10 +55,10 @@ class ExchangeOutput {
   std::unique_ptr<PointWriter> writer_;
   std::size_t records_ = 0;
   std::array<std::string, kMaxSlots> texts_;  // the converted record's texts with a decimal point
-  std::array<Field, kMaxSlots> values_{};  // texts_ as fields
+  std::array<Field, kMaxSlots> values_{};     // texts_ as fields
   TargetSystem system_;
   std::optional<EpsgSystem> epsg_;
-  double systemZone_ = -1.0;  // the UTM zone system_ describes
+  double systemZone_ = -1.0;              // the UTM zone system_ describes
   std::optional<EpsgSystem> projection_;  // the system of the first converted record
   bool anyConverted_ = false;
   bool oneProjection_ = true;  // every converted record in the first one's system

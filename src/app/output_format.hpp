@@ -13,9 +13,13 @@ namespace brelosta {
 // the programs surveyors go on with.
 enum class OutputFormat { Text, Csv, CsvExcel, Kml, KmlHeights, GeoJson, Dxf };
 
-inline constexpr std::array<std::string_view, 7> kOutputFormatTexts = {
-    "Texto (Sin/Con Encabezado)",     "CSV con títulos", "CSV con títulos (Excel)", "KML (Google Earth)",
-    "KML con alturas (Google Earth)", "GeoJSON",         "DXF (AutoCAD)"};
+inline constexpr std::array<std::string_view, 7> kOutputFormatTexts = {"Texto (Sin/Con Encabezado)",
+                                                                       "CSV con títulos",
+                                                                       "CSV con títulos (Excel)",
+                                                                       "KML (Google Earth)",
+                                                                       "KML con alturas (Google Earth)",
+                                                                       "GeoJSON",
+                                                                       "DXF (AutoCAD)"};
 
 // The format the list shows; no selection is the first.
 OutputFormat outputFormat(const MainWindowState& state);

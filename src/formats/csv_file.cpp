@@ -6,7 +6,8 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool needsQuotes(std::string_view text) {
-  return text.find_first_of(",\"\r\n") != std::string_view::npos || text.starts_with(' ') || text.ends_with(' ');
+  return text.find_first_of(",\"\r\n") != std::string_view::npos || text.starts_with(' ') ||
+         text.ends_with(' ');
 }
 
 }  // namespace

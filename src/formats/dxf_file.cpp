@@ -13,9 +13,9 @@ namespace {
 constexpr std::string_view kPointLayer = "PUNTOS";
 constexpr std::string_view kNameLayer = "NOMBRES";
 constexpr std::string_view kHeightLayer = "COTAS";
-constexpr double kTextHeight = 1.0;  // metres: legible at 1:500 to 1:1000
-constexpr double kTextOffset = 0.5;  // metres right of and above the point
-constexpr double kViewMargin = 1.1;  // the view shows the extents and a tenth more
+constexpr double kTextHeight = 1.0;     // metres: legible at 1:500 to 1:1000
+constexpr double kTextOffset = 0.5;     // metres right of and above the point
+constexpr double kViewMargin = 1.1;     // the view shows the extents and a tenth more
 constexpr double kSmallestView = 10.0;  // metres, for a single point
 constexpr double kViewAspect = 1.5;     // width over height
 constexpr Picture kCoordinate = parsePicture("0.0000");
@@ -48,7 +48,8 @@ void group(OutputSink& sink, int code, int value) { group(sink, code, std::to_st
 // value's line.
 std::string drawingText(std::string_view text) {
   std::string out(text);
-  std::replace_if(out.begin(), out.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
+  std::replace_if(
+      out.begin(), out.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
   return out;
 }
 
@@ -91,7 +92,8 @@ void layer(OutputSink& sink, std::string_view name, int colour) {
 
 }  // namespace
 
-DxfWriter::DxfWriter(const RecordPlan& plan, Overwrite overwrite) : plan_(plan), overwrite_(std::move(overwrite)) {}
+DxfWriter::DxfWriter(const RecordPlan& plan, Overwrite overwrite)
+    : plan_(plan), overwrite_(std::move(overwrite)) {}
 
 void DxfWriter::point(OutputSink& sink, const OutputPoint& point) {
   if (!point.converted) return;
@@ -101,8 +103,8 @@ void DxfWriter::point(OutputSink& sink, const OutputPoint& point) {
   const double height = plan_.hasHeight ? plainNumber(values[kHeight].text).value_or(0.0) : 0.0;
   if (!extents_) extents_ = Extents{east, north, height, east, north, height};
   Extents& e = *extents_;
-  e = {std::min(e.minEast, east),   std::min(e.minNorth, north), std::min(e.minHeight, height),
-       std::max(e.maxEast, east),   std::max(e.maxNorth, north), std::max(e.maxHeight, height)};
+  e = {std::min(e.minEast, east), std::min(e.minNorth, north), std::min(e.minHeight, height),
+       std::max(e.maxEast, east), std::max(e.maxNorth, north), std::max(e.maxHeight, height)};
 
   std::string& out = sink.text();
   append(out, "  0\r\n", "POINT");
@@ -112,7 +114,8 @@ void DxfWriter::point(OutputSink& sink, const OutputPoint& point) {
   append(out, " 30\r\n", plan_.hasHeight ? values[kHeight].text : std::string_view("0.0"));
   appendText(out, kNameLayer, east + kTextOffset, north + kTextOffset, pointName(point));
   if (plan_.hasHeight)
-    appendText(out, kHeightLayer, east + kTextOffset, north - kTextOffset - kTextHeight, values[kHeight].text);
+    appendText(out, kHeightLayer, east + kTextOffset, north - kTextOffset - kTextHeight,
+               values[kHeight].text);
   sink.endLines();
 }
 
@@ -198,10 +201,17 @@ void DxfWriter::end(OutputSink& sink) {
   group(sink, 0, "EOF");
   sink.finish();
   const Extents e = extents_.value_or(Extents{0, 0, 0, 0, 0, 0});
-  const double viewHeight =
-      std::max(kSmallestView, kViewMargin * std::max(e.maxNorth - e.minNorth, (e.maxEast - e.minEast) / kViewAspect));
-  const std::array<double, kLater> values{e.minEast,  e.minNorth, e.minHeight, e.maxEast, e.maxNorth, e.maxHeight,
-                                          (e.minEast + e.maxEast) / 2.0, (e.minNorth + e.maxNorth) / 2.0, viewHeight};
+  const double viewHeight = std::max(
+      kSmallestView, kViewMargin * std::max(e.maxNorth - e.minNorth, (e.maxEast - e.minEast) / kViewAspect));
+  const std::array<double, kLater> values{e.minEast,
+                                          e.minNorth,
+                                          e.minHeight,
+                                          e.maxEast,
+                                          e.maxNorth,
+                                          e.maxHeight,
+                                          (e.minEast + e.maxEast) / 2.0,
+                                          (e.minNorth + e.maxNorth) / 2.0,
+                                          viewHeight};
   for (std::size_t k = 0; k < values.size(); ++k) {
     std::string text;
     appendPicture(text, values[k], kCoordinate, NumberFormat::point());

@@ -31,7 +31,18 @@ class DxfWriter : public PointWriter {
   };
   // The header's values that wait for the end, in the order head() leaves
   // room for them.
-  enum Later { MinEast, MinNorth, MinHeight, MaxEast, MaxNorth, MaxHeight, ViewEast, ViewNorth, ViewHeight, kLater };
+  enum Later {
+    MinEast,
+    MinNorth,
+    MinHeight,
+    MaxEast,
+    MaxNorth,
+    MaxHeight,
+    ViewEast,
+    ViewNorth,
+    ViewHeight,
+    kLater
+  };
   void later(OutputSink& sink, int code, Later value);
 
   RecordPlan plan_;

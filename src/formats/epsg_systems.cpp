@@ -19,7 +19,7 @@ struct EpsgDatum {
   int utmBase;
   int firstZone;
   int lastZone;
-  std::string_view epsgName;      // "PSAD56"
+  std::string_view epsgName;       // "PSAD56"
   std::string_view esriUtmPrefix;  // "PSAD_1956" in "PSAD_1956_UTM_Zone_19N"
   std::string_view esriGeographic;
   std::string_view esriDatum;
@@ -29,10 +29,10 @@ struct EpsgDatum {
 };
 
 constexpr std::array<EpsgDatum, 4> kDatums{{
-    {"WGS84", 4326, 32600, 18, 21, "WGS 84", "WGS_1984", "GCS_WGS_1984", "D_WGS_1984", "WGS_1984", "6378137.0",
-     "298.257223563"},
-    {"SIRGAS-REGVEN", 4189, 2183, 18, 20, "REGVEN", "REGVEN", "GCS_REGVEN", "D_REGVEN", "GRS_1980", "6378137.0",
-     "298.257222101"},
+    {"WGS84", 4326, 32600, 18, 21, "WGS 84", "WGS_1984", "GCS_WGS_1984", "D_WGS_1984", "WGS_1984",
+     "6378137.0", "298.257223563"},
+    {"SIRGAS-REGVEN", 4189, 2183, 18, 20, "REGVEN", "REGVEN", "GCS_REGVEN", "D_REGVEN", "GRS_1980",
+     "6378137.0", "298.257222101"},
     {"PSAD 56", 4248, 24800, 18, 21, "PSAD56", "PSAD_1956", "GCS_Provisional_S_American_1956",
      "D_Provisional_S_American_1956", "International_1924", "6378388.0", "297.0"},
     {"SAD 69", 4618, 29150, 18, 21, "SAD69", "SAD_1969", "GCS_South_American_1969", "D_South_American_1969",
@@ -44,15 +44,17 @@ constexpr std::string_view kFamilySeparator = " - ";
 const EpsgDatum* datumNamed(std::string_view name) {
   for (const EpsgDatum& datum : kDatums) {
     if (name == datum.catalogueName) return &datum;
-    if (name.starts_with(datum.catalogueName) && name.substr(datum.catalogueName.size()).starts_with(kFamilySeparator))
+    if (name.starts_with(datum.catalogueName) &&
+        name.substr(datum.catalogueName.size()).starts_with(kFamilySeparator))
       return &datum;
   }
   return nullptr;
 }
 
 std::string geographicWkt(const EpsgDatum& d) {
-  return "GEOGCS[\"" + std::string(d.esriGeographic) + "\",DATUM[\"" + std::string(d.esriDatum) + "\",SPHEROID[\"" +
-         std::string(d.esriSpheroid) + "\"," + std::string(d.semiMajorAxis) + "," + std::string(d.inverseFlattening) +
+  return "GEOGCS[\"" + std::string(d.esriGeographic) + "\",DATUM[\"" + std::string(d.esriDatum) +
+         "\",SPHEROID[\"" + std::string(d.esriSpheroid) + "\"," + std::string(d.semiMajorAxis) + "," +
+         std::string(d.inverseFlattening) +
          "]],PRIMEM[\"Greenwich\",0.0],UNIT[\"Degree\",0.0174532925199433]]";
 }
 
@@ -60,7 +62,8 @@ std::string geographicWkt(const EpsgDatum& d) {
 // 6 degrees a zone from 180 W, false easting 500 km.
 std::string utmWkt(const EpsgDatum& d, int zone) {
   const int centralMeridian = 6 * zone - 183;
-  return "PROJCS[\"" + std::string(d.esriUtmPrefix) + "_UTM_Zone_" + std::to_string(zone) + "N\"," + geographicWkt(d) +
+  return "PROJCS[\"" + std::string(d.esriUtmPrefix) + "_UTM_Zone_" + std::to_string(zone) + "N\"," +
+         geographicWkt(d) +
          ",PROJECTION[\"Transverse_Mercator\"],PARAMETER[\"False_Easting\",500000.0],"
          "PARAMETER[\"False_Northing\",0.0],PARAMETER[\"Central_Meridian\"," +
          std::to_string(centralMeridian) +

@@ -8,7 +8,8 @@ namespace brelosta {
 
 void appendXmlText(std::string& out, std::string_view text) {
   const auto plain = [](char c) {
-    return c != '&' && c != '<' && c != '>' && c != '"' && (static_cast<unsigned char>(c) >= 0x20 || c == '\t');
+    return c != '&' && c != '<' && c != '>' && c != '"' &&
+           (static_cast<unsigned char>(c) >= 0x20 || c == '\t');
   };
   if (std::all_of(text.begin(), text.end(), plain)) {
     out += text;
@@ -34,10 +35,12 @@ void appendXmlText(std::string& out, std::string_view text) {
   }
 }
 
-KmlWriter::KmlWriter(const RecordPlan& plan, RecordFamily family, std::string documentName, bool absoluteHeights)
+KmlWriter::KmlWriter(const RecordPlan& plan, RecordFamily family, std::string documentName,
+                     bool absoluteHeights)
     : plan_(plan), documentName_(std::move(documentName)), absoluteHeights_(absoluteHeights) {
   for (const int slot : plan_.fieldSlots)
-    if (slot != kIdField) labels_.push_back((labels_.empty() ? "" : "; ") + slotFieldName(family, slot) + ": ");
+    if (slot != kIdField)
+      labels_.push_back((labels_.empty() ? "" : "; ") + slotFieldName(family, slot) + ": ");
 }
 
 void KmlWriter::head(OutputSink& sink) {

@@ -15,7 +15,7 @@ namespace brelosta {
 // The target system of a record, as the exchange formats name it.
 struct TargetSystem {
   std::string description;  // "UTM huso 19 Norte, PSAD 56 - La Canoa (2)"
-  std::optional<int> epsg;   // the EPSG code, where the system has one
+  std::optional<int> epsg;  // the EPSG code, where the system has one
 };
 
 // One record as the exchange formats write it.
