@@ -11,7 +11,6 @@
 
 #include <cmath>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "child_process.hpp"
@@ -66,10 +65,16 @@ class Readers {
 // The points of ogrinfo's feature dump, "POINT (x y)" or "POINT Z (x y z)".
 std::vector<Point> dumpedPoints(const std::string& dump) {
   std::vector<Point> points;
-  const std::regex point(R"(POINT (?:Z )?\(([-0-9.e]+) ([-0-9.e]+)(?: ([-0-9.e]+))?\))");
-  for (std::sregex_iterator it(dump.begin(), dump.end(), point), end; it != end; ++it) {
-    const std::smatch& m = *it;
-    points.push_back({std::stod(m[1]), std::stod(m[2]), m[3].matched ? std::stod(m[3]) : 0.0});
+  std::istringstream lines(dump);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t start = line.find("POINT");
+    const std::size_t open = line.find('(', start);
+    if (start == std::string::npos || open == std::string::npos) continue;
+    std::istringstream numbers(line.substr(open + 1));
+    Point p;
+    numbers >> p.x >> p.y;
+    if (!(numbers >> p.z)) p.z = 0.0;
+    points.push_back(p);
   }
   return points;
 }
