@@ -17,10 +17,10 @@ int runProgram(const std::filesystem::path& program, const std::vector<std::stri
                const std::filesystem::path& out, const std::filesystem::path& err,
                const std::vector<std::string>& environment = {});
 
-// Whether the readers of other programs' files that the tests open outputs
-// with (GDAL's ogrinfo, Python with ezdxf, xmllint, PROJ's cs2cs) may be
-// missing: the Windows build runs under Wine, where they are not installed;
-// on Linux ./test installs them.
-extern const bool kFileReadersMayBeMissing;
+// Whether the tests can use the build machine's readers of other programs'
+// files (GDAL's ogrinfo, Python with ezdxf, xmllint, PROJ's cs2cs), which
+// ./test installs on Linux. The Windows build's tests, under Wine, cannot:
+// those are Linux programs, and would be handed Windows paths.
+extern const bool kLinuxFileReaders;
 
 }  // namespace brelosta

@@ -42,7 +42,7 @@ class Readers {
   explicit Readers(const fs::path& folder) : folder_(folder) {}
 
   std::optional<std::string> run(const fs::path& tool, const std::vector<std::string>& arguments) const {
-    if (!fs::exists(tool)) return std::nullopt;
+    if (!kLinuxFileReaders || !fs::exists(tool)) return std::nullopt;
     const fs::path out = folder_ / "reader.out";
     const fs::path err = folder_ / "reader.err";
     const int code = runProgram(tool, arguments, out, err);
@@ -54,12 +54,12 @@ class Readers {
   fs::path folder_;
 };
 
-#define REQUIRE_READER(output)                                                  \
-  do {                                                                          \
-    if (!(output)) {                                                            \
-      if (kFileReadersMayBeMissing) GTEST_SKIP() << "no reader on this system"; \
-      FAIL() << "reader missing: scripts/setup.sh installs it";                 \
-    }                                                                           \
+#define REQUIRE_READER(output)                                            \
+  do {                                                                    \
+    if (!(output)) {                                                      \
+      if (!kLinuxFileReaders) GTEST_SKIP() << "no reader on this system"; \
+      FAIL() << "reader missing: scripts/setup.sh installs it";           \
+    }                                                                     \
   } while (false)
 
 // The points of ogrinfo's feature dump, "POINT (x y)" or "POINT Z (x y z)".

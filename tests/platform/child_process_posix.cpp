@@ -10,7 +10,7 @@ extern char** environ;
 
 namespace brelosta {
 
-const bool kFileReadersMayBeMissing = false;
+const bool kLinuxFileReaders = true;
 
 int runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                const std::filesystem::path& out, const std::filesystem::path& err,

@@ -7,7 +7,7 @@
 
 namespace brelosta {
 
-const bool kFileReadersMayBeMissing = true;
+const bool kLinuxFileReaders = false;
 
 namespace {
 
