@@ -14,6 +14,7 @@ constexpr std::string_view kPointLayer = "PUNTOS";
 constexpr std::string_view kNameLayer = "NOMBRES";
 constexpr std::string_view kHeightLayer = "COTAS";
 constexpr double kTextHeight = 1.0;     // metres: legible at 1:500 to 1:1000
+constexpr std::string_view kTextHeightText = "1.0";
 constexpr double kTextOffset = 0.5;     // metres right of and above the point
 constexpr double kViewMargin = 1.1;     // the view shows the extents and a tenth more
 constexpr double kSmallestView = 10.0;  // metres, for a single point
@@ -44,13 +45,14 @@ void group(OutputSink& sink, int code, double value) {
 
 void group(OutputSink& sink, int code, int value) { group(sink, code, std::to_string(value)); }
 
-// A text for TEXT entities: a line end or control character would end the
-// value's line.
-std::string drawingText(std::string_view text) {
-  std::string out(text);
+// Appends a text for TEXT entities: a line end or control character would
+// end the value's line.
+void appendDrawingText(std::string& out, std::string_view text) {
+  const std::size_t start = out.size();
+  out += text;
   std::replace_if(
-      out.begin(), out.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
-  return out;
+      out.begin() + static_cast<std::ptrdiff_t>(start), out.end(),
+      [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
 }
 
 // An entity's groups, appended as whole lines: a record's three entities
@@ -72,8 +74,10 @@ void appendText(std::string& out, std::string_view layer, double east, double no
   append(out, "  8\r\n", layer);
   appendNumber(out, " 10\r\n", east);
   appendNumber(out, " 20\r\n", north);
-  appendNumber(out, " 40\r\n", kTextHeight);
-  append(out, "  1\r\n", drawingText(value));
+  append(out, " 40\r\n", kTextHeightText);
+  out += "  1\r\n";
+  appendDrawingText(out, value);
+  out += "\r\n";
 }
 
 void table(OutputSink& sink, std::string_view name, int count) {
