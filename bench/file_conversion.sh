@@ -16,7 +16,8 @@
 # count; the processor time is the steadier figure on a shared machine),
 # which also gives the peak memory. Targets: the plain run
 # at least 4 times as fast as cs2cs, the report run at least 3 times, peak
-# memory at most 32 MB whatever the number of records.
+# memory at most 32 MB whatever the number of records. Then the exchange
+# formats against the plain run of a conversion to UTM (see below).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -117,3 +118,37 @@ for measure in wall cpu; do
 done
 peak_mb=$(awk "BEGIN { m = $brelosta_peak > $brelosta_report_peak ? $brelosta_peak : $brelosta_report_peak; printf \"%.1f\", m / 1024 }")
 echo "memoria máxima ${peak_mb} MB (meta <= 32 MB: $(verdict "$peak_mb <= 32"))"
+
+# The exchange formats (--format) against the plain run of one conversion to
+# a projected target, which DXF needs: UTM zone 19 on PSAD 56 to UTM zone 19
+# on WGS84, layouts "Id Norte Este H" (index 6). Target: each format at most
+# twice the plain run's time, memory within the same bound.
+printf '%s\r\n' 'UTM,UTM' 'Grad Min Seg,Grad Min Seg' '19,19' ',' ',' ',' ',' ',' \
+  'Hemisferio Norte,Hemisferio Norte' ' 0 , 1 ' 'PSAD 56 - La Canoa (2),WGS84' ' 0 , 1 , 0 ' ' 6 , 6 ' \
+  >"$work/utm19_psad56_a_utm19_wgs84.cfg"
+exchange_formats=(csv-header kml geojson dxf)
+echo "$records registros a UTM 19 WGS84, mejor de $repeats corridas"
+best_of "utm" "$cli" convert --workdir "$work" --config "$work/utm19_psad56_a_utm19_wgs84.cfg" \
+  --in "$work/puntos.txt" --out "$work/utm.txt"
+for format in "${exchange_formats[@]}"; do
+  best_of "utm $format" "$cli" convert --workdir "$work" --config "$work/utm19_psad56_a_utm19_wgs84.cfg" \
+    --in "$work/puntos.txt" --out "$work/utm.$format" --format "$format"
+done
+for measure in wall cpu; do
+  label=$([ "$measure" = wall ] && echo "reloj" || echo "procesador")
+  line="$label, formato / texto:"
+  for format in "${exchange_formats[@]}"; do
+    variable="utm_${format//[^a-z]/_}_$measure"
+    eval "plain=\$utm_$measure this=\$$variable"
+    slowdown=$(ratio "$this" "$plain")
+    line+=" $format ${slowdown}x ($(verdict "$slowdown <= 2"))"
+  done
+  echo "$line (meta <= 2x)"
+done
+peak=0
+for format in "${exchange_formats[@]}"; do
+  eval "this=\$utm_${format//[^a-z]/_}_peak"
+  ((this > peak)) && peak=$this
+done
+peak_mb=$(awk "BEGIN { printf \"%.1f\", $peak / 1024 }")
+echo "memoria máxima de los formatos ${peak_mb} MB (meta <= 32 MB: $(verdict "$peak_mb <= 32"))"

@@ -1,7 +1,8 @@
 // A whole file conversion of any file content, with layouts, kinds and
 // formats chosen by the input: it never crashes, a run that ends with a
 // message or silently leaves no output file, and a finished run writes one
-// line per line of the file.
+// line per line of the file (a data file), or a header row and one line per
+// line (CSV with a header).
 
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 
 #include "app/commands.hpp"
 #include "app/convert_command.hpp"
+#include "app/output_format.hpp"
 #include "core/text_file.hpp"
 #include "formats/point_file.hpp"
 #include "started_window.hpp"
@@ -50,6 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   selectIndex(app, state.Formato_L, choice(2, 8));
   selectIndex(app, state.Formato_R, (data[2] / 8) % 8);
   if (data[1] & 0x80) click(app, state.conencabezado);
+  selectIndex(app, state.Formato_Salida, ((data[1] >> 2) & 7) % static_cast<int>(kOutputFormatTexts.size()));
+  const OutputFormat format = outputFormat(state);
   const bool leftToRight = (data[2] & 0x80) == 0;
 
   const fs::path input = workFolder() / "puntos.txt";
@@ -72,7 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (message.title != "Atención") std::abort();
   if (!written) return 0;
   if (!toolkit.messages.empty()) std::abort();  // output written after a message
-  if (state.sinencabezado.checked()) {
+  if (format == OutputFormat::Csv) {
+    const auto written = readTextFile(output);
+    auto read = PointFile::open(input);
+    if (!written || !read) std::abort();
+    if (splitLines(*written).size() != read->size() + 1) std::abort();
+  }
+  if (format == OutputFormat::Text && state.sinencabezado.checked()) {
     const auto written = readTextFile(output);
     auto read = PointFile::open(input);
     if (!written || !read) std::abort();

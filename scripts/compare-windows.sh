@@ -2,8 +2,8 @@
 # Shows that the Windows build (brelosta-cli.exe under Wine) prints and writes
 # byte for byte what the Linux build does: every scenario of tests/scenarios,
 # and every file of tests/data and data/ converted with each shipped
-# configuration, forward and back, with and without report; each in both
-# decimal marks. Compares the exit code, standard output, standard error and
+# configuration, forward and back, with and without report, and the sample
+# file in each exchange format (--format); each in both decimal marks. Compares the exit code, standard output, standard error and
 # every file left in the working folder. Needs build/ and build-windows/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -102,6 +102,19 @@ for format in point comma; do
           run_both "$format convert $config $input $direction $report" convert --workdir . --config config.cfg \
             --in "$(basename "$input")" --out salida.txt --number-format "$format" $direction $report
         done
+      done
+    done
+    # The exchange formats of the sample file, with the .prj beside a CSV.
+    for direction in "" --reverse; do
+      for options in "--format csv-header" "--format csv-header --bom" "--format kml" "--format kml --heights" \
+        "--format geojson" "--format dxf"; do
+        for side in linux windows; do
+          fresh_folder "$work/$side"
+          cp "$config" "$work/$side/config.cfg"
+          cp data/puntos_ejemplo.txt "$work/$side/"
+        done
+        run_both "$format convert $config $direction $options" convert --workdir . --config config.cfg \
+          --in puntos_ejemplo.txt --out salida.txt --number-format "$format" $direction $options
       done
     done
   done

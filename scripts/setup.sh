@@ -10,6 +10,7 @@ BRELOSTA_PACKAGES=(
   qt6-base-dev qt6-translations-l10n
   xvfb xauth
   desktop-file-utils xdg-user-dirs
+  gdal-bin python3-ezdxf libxml2-utils
 )
 
 # The Windows cross build (scripts/build-windows.sh): MinGW-w64 with POSIX

@@ -17,4 +17,10 @@ int runProgram(const std::filesystem::path& program, const std::vector<std::stri
                const std::filesystem::path& out, const std::filesystem::path& err,
                const std::vector<std::string>& environment = {});
 
+// Whether the tests can use the build machine's readers of other programs'
+// files (GDAL's ogrinfo, Python with ezdxf, xmllint, PROJ's cs2cs), which
+// ./test installs on Linux. The Windows build's tests, under Wine, cannot:
+// those are Linux programs, and would be handed Windows paths.
+extern const bool kLinuxFileReaders;
+
 }  // namespace brelosta

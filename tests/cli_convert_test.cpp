@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <filesystem>
 #include <sstream>
 
@@ -89,6 +91,12 @@ TEST_F(CliConvertTest, RefusesACommandLineItCannotRun) {
       {"convert --config a --in b --out c --bogus", "opción desconocida o sin valor: --bogus"},
       {"convert --config a --in b --out", "opción desconocida o sin valor: --out"},
       {"convert --config a --in b --out c --number-format dot", "formato de números desconocido: dot"},
+      {"convert --config a --in b --out c --format kmz", "formato de salida desconocido: kmz"},
+      {"convert --config a --in b --out c --format", "opción desconocida o sin valor: --format"},
+      {"convert --config a --in b --out c --format kml --report", "--report no vale con --format kml"},
+      {"convert --config a --in b --out c --format csv --bom", "--bom vale solo con --format csv-header"},
+      {"convert --config a --in b --out c --bom", "--bom vale solo con --format csv-header"},
+      {"convert --config a --in b --out c --format geojson --heights", "--heights vale solo con --format kml"},
       {"translate", "orden desconocida: translate"},
   };
   for (const auto& c : cases) {
@@ -106,7 +114,8 @@ TEST_F(CliConvertTest, ExplainsItselfInSpanish) {
   const CliRun convertHelp = run({"convert", "--help"});
   EXPECT_EQ(convertHelp.exitCode, 0);
   for (const char* part : {"--config ARCHIVO", "--in ENTRADA", "--out SALIDA", "--reverse", "--report", "--workdir",
-                           "--number-format comma", "Código de salida", "no se escribió el archivo de salida"})
+                           "--number-format comma", "Código de salida", "no se escribió el archivo de salida",
+                           "--format csv-header", "--bom", "--heights", "--format dxf"})
     EXPECT_NE(convertHelp.out.find(part), std::string::npos) << part;
 }
 
@@ -177,6 +186,34 @@ TEST_F(CliConvertTest, ConvertsTheShippedSampleFile) {
             std::string::npos);
   EXPECT_NE(text.find("\r\n    03  Ávila No       1170410.1330            00731905.5820         2150.0000\r\n"),
             std::string::npos);
+}
+
+// --format chooses the output; without it the configuration's output format
+// counts, so that a configuration saved in the window converts the same.
+TEST_F(CliConvertTest, WritesTheOutputFormatAskedForOrSaved) {
+  const fs::path out = folder_ / "salida.kml";
+  const CliRun kml = convert(kSource / "data" / "puntos_ejemplo.txt", out, "--format kml --heights");
+  EXPECT_EQ(kml.exitCode, 0) << kml.err;
+  const std::string written = readFileBytes(out).value_or("");
+  EXPECT_TRUE(written.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n")) << written;
+  EXPECT_NE(written.find("<altitudeMode>absolute</altitudeMode>"), std::string::npos);
+
+  std::string configuration =
+      readFileBytes(kSource / "tests" / "data" / "utm19_a_geograficas_wgs84.cfg").value_or("") + "GeoJSON\r\n";
+  std::ofstream(folder_ / "geojson.cfg", std::ios::binary) << configuration;
+  const auto withConfiguration = [&](const std::string& more) {
+    std::vector<std::string> arguments{"convert", "--workdir", text(kSource / "data"), "--config",
+                                       text(folder_ / "geojson.cfg"), "--in",
+                                       text(kSource / "data" / "puntos_ejemplo.txt"), "--out", text(out)};
+    for (std::string& word : words(more)) arguments.push_back(std::move(word));
+    return run(arguments);
+  };
+  EXPECT_EQ(withConfiguration("").exitCode, 0);
+  EXPECT_TRUE(readFileBytes(out).value_or("").starts_with("{\"type\":\"FeatureCollection\""));
+  EXPECT_EQ(withConfiguration("--format csv").exitCode, 0);
+  EXPECT_TRUE(readFileBytes(out).value_or("").starts_with("BM-01 Catedral,10,30,56.86980,"));
+  EXPECT_EQ(withConfiguration("--report").exitCode, 0);  // --format report
+  EXPECT_NE(readFileBytes(out).value_or("").find("DATOS GENERALES DE CONVERSION"), std::string::npos);
 }
 
 TEST_F(CliConvertTest, ConvertsBackWithReverse) {

@@ -9,13 +9,15 @@
 //   #! file NAME         a file in the working folder before the run; its lines follow as "#| LINE"
 //   #! remove NAME       a shipped catalogue file missing from the working folder
 //   #! expect-file NAME  a file the run must leave, with the "#| LINE" lines that follow
+//   #! expect-file NAME utf-8       the same, the file in UTF-8
+//   #! expect-file NAME utf-8-bom   the same, in UTF-8 after a byte-order mark
 //   #! no-file NAME      a file the run must not leave
 //
 // In every line "{.}" stands for the decimal mark of the run, "{q}" for a
 // double quote in a run with a decimal comma and for nothing otherwise (an
 // output field that holds a decimal comma is quoted), and "{dir}" for the
-// working folder. Files are written and compared as Windows-1252
-// with CR LF line ends.
+// working folder. Files are written and compared as Windows-1252 (unless
+// said otherwise) with CR LF line ends.
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,7 @@ const fs::path kScenarioFolder = fs::path(BRELOSTA_SOURCE_DIR) / "tests" / "scen
 struct FileSpec {
   std::string name;
   std::vector<std::string> lines;
+  std::string encoding;  // empty for Windows-1252
 };
 
 struct Scenario {
@@ -81,11 +84,11 @@ Scenario parseScenario(const std::string& text) {
       if (w[0] == "remove" && w.size() > 1) scenario.removedFiles.push_back(w[1]);
       if (w[0] == "no-file" && w.size() > 1) scenario.absentFiles.push_back(w[1]);
       if (w[0] == "file" && w.size() > 1) {
-        scenario.inputFiles.push_back({w[1], {}});
+        scenario.inputFiles.push_back({w[1], {}, {}});
         fileLines = &scenario.inputFiles.back().lines;
       }
       if (w[0] == "expect-file" && w.size() > 1) {
-        scenario.expectedFiles.push_back({w[1], {}});
+        scenario.expectedFiles.push_back({w[1], {}, w.size() > 2 ? w[2] : std::string()});
         fileLines = &scenario.expectedFiles.back().lines;
       }
     }
@@ -151,6 +154,12 @@ void checkScenario(const std::string& name, const ScriptRunner& run) {
       ASSERT_TRUE(bytes) << file.name << " was not written";
       std::vector<std::string> lines;
       for (const std::string& line : file.lines) lines.push_back(sub(line));
+      if (!file.encoding.empty()) {
+        std::string expectedBytes = file.encoding == "utf-8-bom" ? "\xEF\xBB\xBF" : "";
+        for (const std::string& line : lines) expectedBytes += line + "\r\n";
+        EXPECT_EQ(*bytes, expectedBytes) << file.name;
+        continue;
+      }
       std::string expectedBytes;
       for (const std::string& line : lines) expectedBytes += encodeWindows1252(line) + "\r\n";
       EXPECT_EQ(decodeWindows1252(*bytes), decodeWindows1252(expectedBytes)) << file.name;

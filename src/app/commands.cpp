@@ -13,6 +13,7 @@
 #include "app/messages.hpp"
 #include "app/method_selection.hpp"
 #include "app/modes.hpp"
+#include "app/output_format.hpp"
 #include "app/panels.hpp"
 #include "app/preview.hpp"
 #include "app/reaction_errors.hpp"
@@ -75,6 +76,7 @@ std::vector<std::pair<const Control*, Reaction>> selectionReactions(MainWindowSt
       {&s.Units_R, [](App& app) { angleFormatSelected(app, Side::Right); }},
       {&s.DATUM_L, [](App& app) { datumSelected(app, Side::Left); }},
       {&s.DATUM_R, [](App& app) { datumSelected(app, Side::Right); }},
+      {&s.Formato_Salida, outputFormatSelected},
       {&s.Preview.Coord, previewCoordSelected},
       {&s.Preview.Formato, previewFormatSelected},
   };

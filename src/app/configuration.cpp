@@ -19,6 +19,8 @@ constexpr std::string_view kConfigurationFiles = "Configuraciones (*.cfg)|*.cfg|
 constexpr std::string_view kExtension = ".cfg";
 constexpr std::string_view kNotSaved = "No se pudo guardar la configuración";
 constexpr std::size_t kValueCount = 27;
+// Values appended after the first 27 by later settings: the output format.
+constexpr std::size_t kAppendedValueCount = 1;
 
 // A text value as the control shows it. A value the restore would split or
 // trim (a comma, blanks at either end, a leading quote) is written in double
@@ -47,11 +49,25 @@ std::string line(std::initializer_list<std::string> values) {
   return out;
 }
 
+// Line 14: the "Formato de salida" text.
+std::string outputFormatLine(const MainWindowState& s) { return textValue(s.Formato_Salida.text); }
+
+// Whether every setting of the appended lines is at its start-up default.
+bool appendedSettingsAtDefault(const MainWindowState& s) { return s.Formato_Salida.index <= 0; }
+
+// The lines after the first 13, written only when one of their settings
+// differs from its default, so that a configuration of the settings every
+// version has is saved byte for byte as before.
+std::vector<std::string> appendedLines(const MainWindowState& s) {
+  if (appendedSettingsAtDefault(s)) return {};
+  return {outputFormatLine(s)};
+}
+
 std::vector<std::string> configurationLines(const MainWindowState& s) {
   const auto texts = [](const Control& left, const Control& right) {
     return line({textValue(left.text), textValue(right.text)});
   };
-  return {
+  std::vector<std::string> lines{
       texts(s.Coord_L, s.Coord_R),
       texts(s.Units_L, s.Units_R),
       texts(s.Zone_L, s.Zone_R),
@@ -66,19 +82,23 @@ std::vector<std::string> configurationLines(const MainWindowState& s) {
       line({integerValue(s.Check1.value), integerValue(s.Check2.value), integerValue(s.Check3.value)}),
       line({integerValue(s.Formato_L.index), integerValue(s.Formato_R.index)}),
   };
+  for (std::string& appended : appendedLines(s)) lines.push_back(std::move(appended));
+  return lines;
 }
 
-// The first 27 comma-separated values of the text, across line ends;
-// nothing when it holds fewer.
+// The comma-separated values of the text, across line ends: the first 27
+// and those appended after them that are present; nothing when it holds
+// fewer than 27.
 std::optional<std::vector<std::string>> readValues(std::string_view text) {
+  constexpr std::size_t kMostValues = kValueCount + kAppendedValueCount;
   std::vector<std::string> values;
   std::vector<Field> fields;
   LineReader lines(text);
   std::string_view current;
-  while (values.size() < kValueCount && lines.next(current)) {
+  while (values.size() < kMostValues && lines.next(current)) {
     splitFields(current, fields);
     for (const Field& field : fields)
-      if (values.size() < kValueCount) values.emplace_back(field.text);
+      if (values.size() < kMostValues) values.emplace_back(field.text);
   }
   if (values.size() < kValueCount) return std::nullopt;
   return values;
@@ -140,6 +160,13 @@ bool applyValues(App& app, const std::vector<std::string>& v) {
   return setLayoutIndex(app, s.Formato_L, v[25]) && setLayoutIndex(app, s.Formato_R, v[26]);
 }
 
+// Value 28, the output format; a file without it restores the default.
+bool applyOutputFormat(App& app, const std::vector<std::string>& v) {
+  Control& list = app.state.Formato_Salida;
+  if (v.size() <= kValueCount) return list.entries.empty() || selectIndex(app, list, 0);
+  return selectSaved(app, list, v[kValueCount]);
+}
+
 // A configuration saved under a name without extension gets ".cfg", so that
 // the dialog's own filter finds it again.
 std::optional<std::string> askFile(App& app, FileDialogMode mode) {
@@ -177,7 +204,7 @@ bool restoreConfigurationFile(App& app, const std::filesystem::path& path) {
 
 bool restoreConfigurationText(App& app, std::string_view text) {
   const auto values = readValues(text);
-  return values && applyValues(app, *values);
+  return values && applyValues(app, *values) && applyOutputFormat(app, *values);
 }
 
 }  // namespace brelosta

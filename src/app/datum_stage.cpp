@@ -2,6 +2,7 @@
 
 #include "app/field_reading.hpp"
 #include "geodesy/checked_arithmetic.hpp"
+#include "geodesy/coordinate_system.hpp"
 
 namespace brelosta {
 namespace {
@@ -45,6 +46,17 @@ GeodeticPosition DatumStage::shift(const MainWindowState& state, GeodeticPositio
     windowRead_ = true;
   }
   return checkedArithmetic([&] { return shiftDatum(position, shift_); });
+}
+
+GeodeticPosition DatumStage::sourceOnWgs84(const MainWindowState& state, GeodeticPosition position) {
+  if (shift_.sourceOnReference()) return position;
+  if (!wgs84Leg_) {
+    wgs84Leg_ = shift_;
+    wgs84Leg_->targetDatum = kReferenceDatum;
+    wgs84Leg_->targetEllipsoid = EllipsoidShape::fromInverseFlattening(state.Wgs84Ellipsoid.semiMajorAxis,
+                                                                      state.Wgs84Ellipsoid.inverseFlattening);
+  }
+  return checkedArithmetic([&] { return shiftDatum(position, *wgs84Leg_); });
 }
 
 }  // namespace brelosta

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/main_window_state.hpp"
@@ -22,11 +23,18 @@ class DatumStage {
   // not a number in the user's format or a non-finite result.
   GeodeticPosition shift(const MainWindowState& state, GeodeticPosition position);
 
+  // A source position taken to WGS84 by the forward leg of the shift alone
+  // (with Molodensky, one step to WGS84), so that a point converted to
+  // another datum is placed on WGS84 without a round trip; a source on WGS84
+  // is there already. Called after shift() for the same point.
+  GeodeticPosition sourceOnWgs84(const MainWindowState& state, GeodeticPosition position);
+
  private:
   void readWindow(const MainWindowState& state);
 
   DatumShift shift_;
   bool windowRead_ = false;
+  std::optional<DatumShift> wgs84Leg_;
 };
 
 }  // namespace brelosta

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/convert_command.hpp"
+#include "app/exchange_output.hpp"
 #include "app/message_places.hpp"
 #include "app/messages.hpp"
 #include "app/point_conversion.hpp"
@@ -109,6 +110,8 @@ class TableRows {
 // converted, and the input rows then go straight into the file, except
 // with a UTM target, whose header waits for the end; rows that wait, and
 // the output rows, which follow every input row, wait in scratch files.
+// An exchange format (a "Formato de salida" other than the first) goes to
+// its own writer instead.
 class RunOutput {
  public:
   RunOutput(App& app, ConversionRun& run)
@@ -116,7 +119,8 @@ class RunOutput {
         run_(run),
         format_(app.state.numberFormat),
         path_(pathFromUtf8(run.setup().target.File.text)),
-        report_(app.state.conencabezado.checked()),
+        outputFormat_(outputFormat(app.state)),
+        report_(outputFormat_ == OutputFormat::Text && app.state.conencabezado.checked()),
         headerWaitsForTheEnd_(run.setup().targetKind == CoordinateSystemKind::Utm),
         targetPlan_(recordPlan(run.setup().target.Formato.text, run.setup().targetFamily)) {
     // A target that cannot be written is found before the first record.
@@ -124,7 +128,13 @@ class RunOutput {
     if (path_.empty() || fs::is_directory(path_, error)) throw DataError{outputProblem(pathText())};
     writer_.emplace(path_);
     if (!writer_->ok()) throw DataError{outputProblem(pathText())};
-    lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); });
+    // The exchange formats are UTF-8, but for DXF, whose header names its code page.
+    const bool utf8 = outputFormat_ != OutputFormat::Text && outputFormat_ != OutputFormat::Dxf;
+    lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); },
+                   utf8 ? OutputEncoding::Utf8 : OutputEncoding::Windows1252);
+    if (outputFormat_ != OutputFormat::Text)
+      exchange_.emplace(app, run, outputFormat_, path_, *lines_,
+                        [this](std::size_t offset, std::string_view bytes) { writer_->overwrite(offset, bytes); });
     if (!report_) return;
     const ReportData data = reportData(app.state, run.setup().direction);
     sourceTable_ = reportTable(data.source);
@@ -134,10 +144,19 @@ class RunOutput {
   }
 
   // A record the screening passed over: its input slots stand as output.
-  void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) { write(id, slots, slots); }
+  void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    if (exchange_)
+      exchange_->skipped(id, slots);
+    else
+      write(id, slots, slots);
+  }
 
   // `slots` are the record's input slots, `texts` its results.
   void converted(std::string_view id, const std::array<Field, kMaxSlots>& slots, const TargetTexts& texts) {
+    if (exchange_) {
+      exchange_->converted(id, texts);
+      return;
+    }
     if (report_ && !headWritten_ && !headerWaitsForTheEnd_) writeHead();
     for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k)
       results_[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
@@ -148,6 +167,7 @@ class RunOutput {
   // the input file, read through.
   void finish(PointFile& input) {
     if (!writer_->ok()) throw DataError{outputProblem(pathText())};
+    if (exchange_) reportPart([&] { exchange_->end(); });
     if (report_) {
       if (!headWritten_) writeHead();
       reportPart([&] {
@@ -159,6 +179,7 @@ class RunOutput {
     lines_->finish();
     input.close();
     if (!writer_->commit()) throw DataError{outputProblem(pathText())};
+    if (exchange_) exchange_->placeProjectionFile();
   }
 
  private:
@@ -196,8 +217,8 @@ class RunOutput {
     headWritten_ = true;
   }
 
-  // Writes a part of the report; a scratch file that fails is the output
-  // file that cannot be written.
+  // Writes a part of the report, or the end of an exchange format; a scratch
+  // file that fails is the output file that cannot be written.
   template <class Write>
   void reportPart(Write&& write) {
     try {
@@ -215,12 +236,14 @@ class RunOutput {
   ConversionRun& run_;
   NumberFormat format_;
   std::filesystem::path path_;
+  OutputFormat outputFormat_;
   bool report_;
   bool headerWaitsForTheEnd_;
   bool headWritten_ = false;
   std::optional<RecordPlan> targetPlan_;
   std::optional<AtomicFileWriter> writer_;
   std::optional<OutputSink> lines_;
+  std::optional<ExchangeOutput> exchange_;
   ReportTable sourceTable_ = ReportTable::None;
   ReportTable targetTable_ = ReportTable::None;
   std::optional<TableRows> inputRows_;

@@ -52,8 +52,8 @@ constexpr std::string_view kTabOrder[] = {
     // datum shift, top to bottom
     "H_EGM96", "Check1", "Check2", "Check3", "Codigo", "Dx_label", "Dy_label", "Dz_label", "Rx_label",
     "Ry_label", "Rz_label", "SC_label", "XXMM", "YYMM", "ZZMM", "elipsoide_n", "elipsoide_a", "elipsoide_f",
-    // commands
-    "Borrar", "Command4"};
+    // the output format and the commands, along the bottom
+    "Formato_Salida", "Borrar", "Command4"};
 
 }  // namespace
 

@@ -165,7 +165,10 @@ namespace brelosta {
   X(Revisar, MenuEntry, "Revisar Archivo de Entrada")             \
   X(Ayuda, MenuEntry, "Ayuda")                                    \
   X(Acercade, MenuEntry, "Acerca de")                             \
-  X(Master, MenuEntry, "Informacion")
+  X(Master, MenuEntry, "Informacion")                             \
+  /* the form of a file run's output, beside the file rows */     \
+  X(Label27, Label, "Formato de salida")                          \
+  X(Formato_Salida, List, "")
 
 // The progress window of a file conversion.
 #define BRELOSTA_PROGRESS_WINDOW_CONTROLS(X) \

@@ -4,6 +4,7 @@
 
 #include "app/commands.hpp"
 #include "app/messages.hpp"
+#include "app/output_format.hpp"
 #include "app/point_row.hpp"
 #include "app/system_panel.hpp"
 #include "core/path_text.hpp"
@@ -42,14 +43,15 @@ void layOutPointRowForEntry(const SystemPanel& panel) {
 void switchToFileMode(App& app) {
   MainWindowState& s = app.state;
   s.Herramientas.visible = true;
-  s.sinencabezado.enabled = true;
-  s.conencabezado.enabled = true;
   s.Conversion.top = kMethodFrameTopFileMode;
-  for (Control* c : {&s.Browse_L, &s.Browse_R, &s.Formato_L, &s.Formato_R}) c->visible = true;
+  for (Control* c : {&s.Browse_L, &s.Browse_R, &s.Formato_L, &s.Formato_R, &s.Label27, &s.Formato_Salida})
+    c->visible = true;
   s.H_EGM96.visible = false;
   s.Frame8.visible = false;
   s.M_Archivo.value = 1;
   s.M_Puntual.value = 0;
+  // The header entries count for the data file and the report only.
+  outputFormatSelected(app);
   s.File_L.visible = true;
   s.File_R.visible = true;
   // The point boxes keep their texts, hidden.
@@ -80,6 +82,8 @@ void switchToPointMode(App& app) {
   s.Frame8.visible = true;
   s.Formato_L.visible = false;
   s.Formato_R.visible = false;
+  s.Label27.visible = false;
+  s.Formato_Salida.visible = false;
   s.M_Archivo.value = 0;
   s.M_Puntual.value = 1;
   s.File_L.visible = false;

@@ -214,8 +214,9 @@ void ConversionRun::convertPoint(PointEntry& entry) {
   const LatLon position = sourcePosition(setup, entry);
   if (!setup.fileMode) setHemisphereCaptions(setup.app.state, position.latitude);
 
-  const GeodeticPosition shifted =
-      setup.datum.shift(setup.app.state, {position.latitude, position.longitude, sourceHeight});
+  sourcePoint_ = {position.latitude, position.longitude, sourceHeight};
+  convertedPoint_ = setup.datum.shift(setup.app.state, sourcePoint_);
+  const GeodeticPosition& shifted = convertedPoint_;
   const LatLon converted{shifted.latitude, shifted.longitude};
 
   showGeoidHeight(setup, shown_.geoidHeight, position, converted);

@@ -52,6 +52,10 @@ class ConversionRun {
   void show(const PointEntry* entry);
 
   const TargetTexts& shown() const { return shown_; }
+  // The last point converted, on the source datum as the datum stage took
+  // it and on the target datum as it gave it.
+  const GeodeticPosition& sourcePoint() const { return sourcePoint_; }
+  const GeodeticPosition& convertedPoint() const { return convertedPoint_; }
   ConversionSetup& setup() { return setup_; }
 
   // The file record being converted (from 1; also its line in the file), or
@@ -63,6 +67,8 @@ class ConversionRun {
 
   ConversionSetup setup_;
   TargetTexts shown_;
+  GeodeticPosition sourcePoint_;
+  GeodeticPosition convertedPoint_;
 };
 
 }  // namespace brelosta

@@ -119,6 +119,7 @@ TransverseMercatorParameters UtmTargetZone::parameters(double longitude, bool po
     if (!automatic_) typed_ = zone;
     if (pointMode) automaticBox_.value = 1;
   }
+  used_ = usedZone;
   return {kUtmScaleFactor, 0.0, utmCentralMeridian(usedZone), kUtmFalseEasting, 0.0};
 }
 

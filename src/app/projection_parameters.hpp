@@ -53,6 +53,8 @@ class UtmTargetZone {
   TransverseMercatorParameters parameters(double longitude, bool pointMode);
   // What the zone box shows now.
   const std::string& text() const { return text_; }
+  // The zone the last point was projected in; 0 before the first.
+  double zone() const { return used_; }
   // Whether the hemisphere caption says south: the northings then start at
   // the southern false northing.
   bool south() const { return south_; }
@@ -64,6 +66,7 @@ class UtmTargetZone {
   double typed_;  // the zone box's lenient value; 0 when empty
   std::string text_;
   bool south_;
+  double used_ = 0.0;
 };
 
 TransverseMercatorParameters lomaQuintanaParameters(PanelRole role);

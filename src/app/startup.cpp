@@ -5,6 +5,7 @@
 #include "app/commands.hpp"
 #include "app/datum_display.hpp"
 #include "app/messages.hpp"
+#include "app/output_format.hpp"
 #include "app/reaction_errors.hpp"
 #include "core/path_text.hpp"
 #include "formats/catalogues.hpp"
@@ -70,6 +71,8 @@ void fillLists(App& app, const Catalogues& catalogues) {
 void startUp(App& app, const std::filesystem::path& workingFolder) {
   app.state.workingFolder = utf8FromPath(workingFolder);
   app.state.About.Carpeta.text = "Carpeta de trabajo: " + app.state.workingFolder;
+  // Not from the catalogues: there whatever else start-up meets.
+  fillOutputFormats(app);
   const auto read = readCatalogues(workingFolder);
   if (const auto* failure = std::get_if<CatalogueFailure>(&read)) {
     showCritical(app, catalogueFailureMessage(*failure));

@@ -9,6 +9,7 @@
 #include "app/commands.hpp"
 #include "app/configuration.hpp"
 #include "app/number_format_choice.hpp"
+#include "app/output_format.hpp"
 #include "app/startup.hpp"
 #include "app/working_folder.hpp"
 #include "cli/terminal_toolkit.hpp"
@@ -20,6 +21,7 @@ namespace brelosta {
 const std::string_view kConvertUsage =
     R"(Uso: brelosta-cli convert --config ARCHIVO --in ENTRADA --out SALIDA
                          [--reverse] [--report] [--workdir CARPETA]
+                         [--format FORMATO [--bom] [--heights]]
                          [--number-format point|comma]
 
 Convierte un archivo de puntos tal como lo haría la ventana del programa en
@@ -44,6 +46,23 @@ Opciones:
   --report                 escribe el reporte de conversión con encabezado
                            ("Con Encabezado"); sin esta opción, solo los
                            registros separados por comas ("Sin Encabezado")
+  --format csv             los registros separados por comas (como sin
+                           --report)
+  --format report          el reporte de conversión (como --report)
+  --format csv-header      CSV con una fila de títulos ("Id,Norte,Este,H"),
+                           punto decimal, UTF-8, y un archivo .prj al lado
+                           cuando el sistema de llegada tiene código EPSG
+  --bom                    con --format csv-header: UTF-8 con marca de orden
+                           de bytes, para Excel
+  --format kml             KML para Google Earth: un lugar por punto, en
+                           WGS84, sobre el terreno
+  --heights                con --format kml: cada punto a su altura
+  --format geojson         GeoJSON (RFC 7946): los puntos en WGS84, las
+                           coordenadas de llegada y su código EPSG como
+                           propiedades
+  --format dxf             DXF R12 para AutoCAD, en metros del sistema de
+                           llegada (solo sistemas proyectados): POINT en la
+                           capa PUNTOS, Id en NOMBRES, altura en COTAS
   --workdir CARPETA        carpeta con datum.txt y elipsoide.txt (por
                            omisión, la actual si tiene datum.txt; si no,
                            Brelosta en la carpeta de documentos, que se
@@ -51,6 +70,9 @@ Opciones:
   --number-format point    números de la pantalla con punto decimal
   --number-format comma    con coma decimal y punto de miles
   --help                   muestra esta ayuda
+
+Sin --format (ni --report) vale el "Formato de salida" de la configuración
+(el primero, "Texto", si no guarda otro).
 
 Sin --number-format vale la variable BRELOSTA_NUMBER_FORMAT (point o
 comma) y, sin ella, el formato de la configuración regional, como en la
@@ -78,14 +100,30 @@ struct ConvertOptions {
   std::optional<std::filesystem::path> workingFolder;
   bool reverse = false;
   bool report = false;
+  // The "Formato de salida" entry --format asks for; nothing keeps the
+  // configuration's.
+  std::optional<OutputFormat> format;
   NumberFormat numberFormat = NumberFormat::point();
 };
+
+// The entry of a --format name, with --bom and --heights.
+std::optional<OutputFormat> outputFormatNamed(std::string_view name, bool byteOrderMark, bool heights) {
+  if (name == "csv" || name == "report") return OutputFormat::Text;
+  if (name == "csv-header") return byteOrderMark ? OutputFormat::CsvExcel : OutputFormat::Csv;
+  if (name == "kml") return heights ? OutputFormat::KmlHeights : OutputFormat::Kml;
+  if (name == "geojson") return OutputFormat::GeoJson;
+  if (name == "dxf") return OutputFormat::Dxf;
+  return std::nullopt;
+}
 
 // What the command line asks for; nothing (after saying why) when it cannot
 // be run.
 std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& args, std::ostream& err) {
   ConvertOptions options;
   std::optional<std::string_view> formatName;
+  std::optional<std::string_view> outputName;
+  bool byteOrderMark = false;
+  bool heights = false;
   const auto bad = [&](const std::string& why) {
     err << why << "\nUse «brelosta-cli convert --help» para ver las opciones.\n";
     return std::nullopt;
@@ -98,6 +136,12 @@ std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& 
       options.reverse = true;
     } else if (arg == "--report") {
       options.report = true;
+    } else if (arg == "--bom") {
+      byteOrderMark = true;
+    } else if (arg == "--heights") {
+      heights = true;
+    } else if (arg == "--format" && hasValue) {
+      outputName = args[++k];
     } else if (arg == "--config" && hasValue) {
       options.configuration = path();
     } else if (arg == "--in" && hasValue) {
@@ -115,6 +159,17 @@ std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& 
   const auto format = userNumberFormat(formatName);
   if (const auto* problem = std::get_if<std::string>(&format)) return bad(*problem);
   options.numberFormat = std::get<NumberFormat>(format);
+  if (outputName) {
+    const auto chosen = outputFormatNamed(*outputName, byteOrderMark, heights);
+    if (!chosen) return bad("formato de salida desconocido: " + std::string(*outputName));
+    if (options.report && *outputName != "report") return bad("--report no vale con --format " + std::string(*outputName));
+    options.format = chosen;
+    options.report = options.report || *outputName == "report";
+  }
+  // --report is --format report, whatever format the configuration saved.
+  if (options.report && !options.format) options.format = OutputFormat::Text;
+  if (byteOrderMark && outputName != "csv-header") return bad("--bom vale solo con --format csv-header");
+  if (heights && outputName != "kml") return bad("--heights vale solo con --format kml");
   if (options.configuration.empty()) return bad("falta --config");
   if (options.input.empty()) return bad("falta --in");
   if (options.output.empty()) return bad("falta --out");
@@ -152,6 +207,7 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
   }
 
   click(app, state.M_Archivo);
+  if (options->format) selectIndex(app, state.Formato_Salida, static_cast<int>(*options->format));
   click(app, options->report ? state.conencabezado : state.sinencabezado);
   Control& inputBox = options->reverse ? state.File_R : state.File_L;
   Control& outputBox = options->reverse ? state.File_L : state.File_R;

@@ -118,6 +118,14 @@ bool AtomicFileWriter::writeToFile(std::string_view bytes) {
   return true;
 }
 
+void AtomicFileWriter::overwrite(std::size_t offset, std::string_view bytes) {
+  if (!ok()) return;
+  const bool written = std::fflush(file_) == 0 && std::fseek(file_, static_cast<long>(offset), SEEK_SET) == 0 &&
+                       std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() &&
+                       std::fseek(file_, 0, SEEK_END) == 0;
+  if (!written) failed_ = true;
+}
+
 bool AtomicFileWriter::commit() {
   if (file_ == nullptr) return false;
   const bool flushed = behind_.finish() && std::fflush(file_) == 0 && platform::writeThrough(file_);

@@ -49,6 +49,9 @@ class AtomicFileWriter {
 
   bool ok() const { return file_ != nullptr && !behind_.failed(); }
   void write(std::string_view bytes);
+  // Writes bytes over some already written at `offset`, near the start: a
+  // value of a file's head that only its end settles.
+  void overwrite(std::size_t offset, std::string_view bytes);
   bool commit();
 
  private:

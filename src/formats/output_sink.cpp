@@ -40,6 +40,10 @@ void OutputSink::endLine() {
   if (buffer_.size() >= kChunkSize) flush();
 }
 
+void OutputSink::endLines() {
+  if (buffer_.size() >= kChunkSize) flush();
+}
+
 void OutputSink::line(std::string_view text) {
   buffer_ += text;
   endLine();
@@ -47,21 +51,31 @@ void OutputSink::line(std::string_view text) {
 
 void OutputSink::writeEncoded(std::string_view bytes) {
   flush();
-  write_(bytes);
+  handOn(bytes);
 }
 
 void OutputSink::finish() { flush(); }
 
+void OutputSink::handOn(std::string_view bytes) {
+  handedOn_ += bytes.size();
+  write_(bytes);
+}
+
 void OutputSink::flush() {
+  if (encoding_ == OutputEncoding::Utf8) {
+    if (!buffer_.empty()) handOn(buffer_);
+    buffer_.clear();
+    return;
+  }
   // Point files and reports are almost all ASCII, which the code page
   // writes unchanged; only the runs of other characters are encoded.
   std::string_view text = buffer_;
   while (!text.empty()) {
     const std::size_t high = firstHighByte(text);
-    write_(text.substr(0, high));
+    handOn(text.substr(0, high));
     std::size_t end = high;
     while (end < text.size() && static_cast<unsigned char>(text[end]) >= 0x80) ++end;
-    if (end > high) write_(encodeWindows1252(text.substr(high, end - high)));
+    if (end > high) handOn(encodeWindows1252(text.substr(high, end - high)));
     text.remove_prefix(end);
   }
   buffer_.clear();

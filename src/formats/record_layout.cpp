@@ -31,6 +31,21 @@ std::optional<std::vector<Part>> layoutParts(std::string_view name, bool grid) {
 
 }  // namespace
 
+std::string slotFieldName(RecordFamily family, int slot) {
+  switch (family) {
+    case RecordFamily::Grid:
+      return slot == 0 ? "Norte" : slot == 1 ? "Este" : "H";
+    case RecordFamily::GeographicDecimal:
+      return slot == 0 ? "LAT" : slot == 1 ? "LON" : "H";
+    case RecordFamily::GeographicDms: {
+      if (slot >= 6) return "H";
+      constexpr std::array<std::string_view, 3> kParts = {" grados", " minutos", " segundos"};
+      return std::string(slot < 3 ? "LAT" : "LON") + std::string(kParts[static_cast<std::size_t>(slot % 3)]);
+    }
+  }
+  return "H";
+}
+
 RecordFamily recordFamily(CoordinateSystemKind kind, AngleFormat format) {
   if (kind != CoordinateSystemKind::Geographic) return RecordFamily::Grid;
   return format == AngleFormat::DecimalDegrees ? RecordFamily::GeographicDecimal : RecordFamily::GeographicDms;

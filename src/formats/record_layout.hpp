@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,11 @@ inline constexpr std::array<std::string_view, 8> kGeographicLayoutNames = {
 inline constexpr int kMaxSlots = 7;
 inline int slotCount(RecordFamily family) { return family == RecordFamily::GeographicDms ? 7 : 3; }
 inline int heightSlot(RecordFamily family) { return slotCount(family) - 1; }
+
+// The name of a slot as a header row of the layout's fields writes it:
+// "Norte", "Este", "LAT", "LON", "H"; degrees, minutes and seconds "LAT
+// grados", "LAT minutos", "LAT segundos".
+std::string slotFieldName(RecordFamily family, int slot);
 
 // Where each field of a record goes: a slot number, or kIdField.
 inline constexpr int kIdField = -1;

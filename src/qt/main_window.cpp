@@ -288,10 +288,14 @@ class Builder {
     return group;
   }
 
+  // Along the bottom, below the file rows: the form of a file run's output
+  // (file mode only), then the commands.
   QWidget* commandFrame() {
     auto* group = binder_.bind(state_.Frame6, new QFrame);
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label(state_.Label27));
+    layout->addWidget(list(state_.Formato_Salida, 30));
     layout->addStretch();
     layout->addWidget(button(state_.Borrar));
     layout->addWidget(button(state_.Command4));

@@ -157,6 +157,8 @@
 #define IDC_Seconds1 1150
 #define IDC_Seconds2 1151
 #define IDC_Seconds3 1152
+#define IDC_Label27 1153
+#define IDC_Formato_Salida 1154
 
 #define IDC_Progreso_Progreso 1300
 #define IDC_Progreso_ProgressBar1 1301

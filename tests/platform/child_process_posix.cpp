@@ -10,6 +10,8 @@ extern char** environ;
 
 namespace brelosta {
 
+const bool kLinuxFileReaders = true;
+
 int runProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                const std::filesystem::path& out, const std::filesystem::path& err,
                const std::vector<std::string>& environment) {

@@ -7,6 +7,8 @@
 
 namespace brelosta {
 
+const bool kLinuxFileReaders = false;
+
 namespace {
 
 std::wstring wide(const std::string& utf8) {
