@@ -119,7 +119,8 @@ bool AtomicFileWriter::writeToFile(std::string_view bytes) {
 }
 
 void AtomicFileWriter::overwrite(std::size_t offset, std::string_view bytes) {
-  if (!ok()) return;
+  // Every byte before it reaches the file first.
+  if (!ok() || !behind_.finish()) return;
   const bool written = std::fflush(file_) == 0 && std::fseek(file_, static_cast<long>(offset), SEEK_SET) == 0 &&
                        std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() &&
                        std::fseek(file_, 0, SEEK_END) == 0;
@@ -128,7 +129,7 @@ void AtomicFileWriter::overwrite(std::size_t offset, std::string_view bytes) {
 
 bool AtomicFileWriter::commit() {
   if (file_ == nullptr) return false;
-  const bool flushed = behind_.finish() && std::fflush(file_) == 0 && platform::writeThrough(file_);
+  const bool flushed = !failed_ && behind_.finish() && std::fflush(file_) == 0 && platform::writeThrough(file_);
   const bool closed = std::fclose(file_) == 0;
   file_ = nullptr;
   std::error_code error;

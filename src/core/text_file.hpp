@@ -47,7 +47,7 @@ class AtomicFileWriter {
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
   ~AtomicFileWriter();
 
-  bool ok() const { return file_ != nullptr && !behind_.failed(); }
+  bool ok() const { return file_ != nullptr && !failed_ && !behind_.failed(); }
   void write(std::string_view bytes);
   // Writes bytes over some already written at `offset`, near the start: a
   // value of a file's head that only its end settles.
@@ -60,6 +60,7 @@ class AtomicFileWriter {
   std::filesystem::path target_;
   std::filesystem::path temporary_;
   std::FILE* file_ = nullptr;
+  bool failed_ = false;          // an overwrite failed
   std::size_t written_ = 0;      // bytes handed to the file
   std::size_t writtenBack_ = 0;  // bytes whose writing to disk has started
   WriteBehind behind_{[this](std::string_view bytes) { return writeToFile(bytes); }};
