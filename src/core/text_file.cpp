@@ -143,6 +143,8 @@ void ScratchFile::write(std::string_view bytes) {
   if (ok() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
 }
 
+bool ScratchFile::flush() { return ok() && std::fflush(file_) == 0; }
+
 bool ScratchFile::readBack(const std::function<void(std::string_view bytes)>& read) {
   if (!ok() || std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0) return false;
   std::string buffer(std::size_t{1} << 20, '\0');
