@@ -18,7 +18,12 @@ constexpr std::string_view kDialogTitle = "Archivo de configuracion";
 constexpr std::string_view kConfigurationFiles = "Configuraciones (*.cfg)|*.cfg|Todos los archivos (*.*)|*.*";
 constexpr std::string_view kExtension = ".cfg";
 constexpr std::string_view kNotSaved = "No se pudo guardar la configuración";
+// Values 1 to 27 are the panels' settings; those after them, the settings
+// added since, are read when the file has them.
 constexpr std::size_t kValueCount = 27;
+constexpr std::size_t kLongestValueCount = 30;
+// The output format of line 14 that start-up selects.
+constexpr std::string_view kDefaultOutputFormat = "Texto (Sin/Con Encabezado)";
 
 // A text value as the control shows it. A value the restore would split or
 // trim (a comma, blanks at either end, a leading quote) is written in double
@@ -47,7 +52,8 @@ std::string line(std::initializer_list<std::string> values) {
   return out;
 }
 
-std::vector<std::string> configurationLines(const MainWindowState& s) {
+// Lines 1 to 13: both panels' settings.
+std::vector<std::string> panelLines(const MainWindowState& s) {
   const auto texts = [](const Control& left, const Control& right) {
     return line({textValue(left.text), textValue(right.text)});
   };
@@ -68,17 +74,40 @@ std::vector<std::string> configurationLines(const MainWindowState& s) {
   };
 }
 
-// The first 27 comma-separated values of the text, across line ends;
-// nothing when it holds fewer.
+// Line 14: the output format (value 28).
+std::string outputFormatLine() { return textValue(std::string(kDefaultOutputFormat)); }
+
+// Line 15: the file rows' options (values 29 and 30).
+std::string fileOptionsLine(const MainWindowState& s) {
+  return line({integerValue(s.Titulos.value), integerValue(s.Continuar.value)});
+}
+
+// The lines after the 13 of the panels, written only when a setting they
+// hold differs from its start-up value, so that a configuration of the
+// panels alone is saved as it always was.
+bool addedSettingsChanged(const MainWindowState& s) { return s.Titulos.checked() || s.Continuar.checked(); }
+
+std::vector<std::string> configurationLines(const MainWindowState& s) {
+  std::vector<std::string> lines = panelLines(s);
+  if (addedSettingsChanged(s)) {
+    lines.push_back(outputFormatLine());
+    lines.push_back(fileOptionsLine(s));
+  }
+  return lines;
+}
+
+// The first 27 comma-separated values of the text, across line ends, and
+// the added ones after them as far as there are any (up to 30); nothing
+// when it holds fewer than 27.
 std::optional<std::vector<std::string>> readValues(std::string_view text) {
   std::vector<std::string> values;
   std::vector<Field> fields;
   LineReader lines(text);
   std::string_view current;
-  while (values.size() < kValueCount && lines.next(current)) {
+  while (values.size() < kLongestValueCount && lines.next(current)) {
     splitFields(current, fields);
     for (const Field& field : fields)
-      if (values.size() < kValueCount) values.emplace_back(field.text);
+      if (values.size() < kLongestValueCount) values.emplace_back(field.text);
   }
   if (values.size() < kValueCount) return std::nullopt;
   return values;
@@ -119,6 +148,20 @@ bool setLayoutIndex(App& app, Control& list, std::string_view text) {
   return index && selectIndex(app, list, *index);
 }
 
+// Value 28, the output format: the one entry of its list so far.
+bool setOutputFormat(std::string_view text) { return text == kDefaultOutputFormat; }
+
+// Values 28 to 30, each set to its start-up value when the file ends
+// before it; a value that does not fit ends the restore there.
+bool applyAddedValues(App& app, const std::vector<std::string>& v) {
+  MainWindowState& s = app.state;
+  const auto value = [&](std::size_t k, std::string_view startUp) {
+    return k < v.size() ? v[k] : std::string(startUp);
+  };
+  return setOutputFormat(value(27, kDefaultOutputFormat)) && setCheck(s.Titulos, value(28, "0")) &&
+         setCheck(s.Continuar, value(29, "0"));
+}
+
 // Sets the controls in the order that lets each list's reaction run before
 // the boxes it empties are filled; stops at the first value that does not
 // fit, keeping what was already set.
@@ -137,7 +180,8 @@ bool applyValues(App& app, const std::vector<std::string>& v) {
       !setMethodBox(app, s.Check2, DatumShiftMethod::BursaWolf, v[23]) ||
       !setMethodBox(app, s.Check3, DatumShiftMethod::BadekasMolodensky, v[24]))
     return false;
-  return setLayoutIndex(app, s.Formato_L, v[25]) && setLayoutIndex(app, s.Formato_R, v[26]);
+  if (!setLayoutIndex(app, s.Formato_L, v[25]) || !setLayoutIndex(app, s.Formato_R, v[26])) return false;
+  return applyAddedValues(app, v);
 }
 
 // A configuration saved under a name without extension gets ".cfg", so that

@@ -21,6 +21,9 @@ class DatumStage {
   // The position on the target datum; throws DataError for a box that is
   // not a number in the user's format or a non-finite result.
   GeodeticPosition shift(const MainWindowState& state, GeodeticPosition position);
+  // Reads the method and parameter boxes now, unless read already; throws
+  // DataError for a box that is not a number.
+  void readParameters(const MainWindowState& state);
 
  private:
   void readWindow(const MainWindowState& state);

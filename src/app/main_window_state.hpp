@@ -165,7 +165,12 @@ namespace brelosta {
   X(Revisar, MenuEntry, "Revisar Archivo de Entrada")             \
   X(Ayuda, MenuEntry, "Ayuda")                                    \
   X(Acercade, MenuEntry, "Acerca de")                             \
-  X(Master, MenuEntry, "Informacion")
+  X(Master, MenuEntry, "Informacion")                            \
+  /* spreadsheet input: the file rows' options, pasting rows */   \
+  X(Titulos, Check, "Primera línea: títulos")                     \
+  X(Continuar, Check, "Continuar tras errores")                   \
+  X(Edicion, MenuEntry, "Edición")                                \
+  X(Pegar, MenuEntry, "Pegar puntos")
 
 // The progress window of a file conversion.
 #define BRELOSTA_PROGRESS_WINDOW_CONTROLS(X) \
@@ -202,7 +207,9 @@ namespace brelosta {
   X(Text15, Label, "Norte")                       \
   X(Text16, Label, "Este")                        \
   X(Text17, Label, "Grados Decimales")            \
-  X(Text18, Label, "Grados Decimales")
+  X(Text18, Label, "Grados Decimales")             \
+  /* how the file examined separates its fields */ \
+  X(Separador, Label, "")
 
 // The about window.
 #define BRELOSTA_ABOUT_WINDOW_CONTROLS(X) \

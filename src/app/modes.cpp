@@ -45,7 +45,9 @@ void switchToFileMode(App& app) {
   s.sinencabezado.enabled = true;
   s.conencabezado.enabled = true;
   s.Conversion.top = kMethodFrameTopFileMode;
-  for (Control* c : {&s.Browse_L, &s.Browse_R, &s.Formato_L, &s.Formato_R}) c->visible = true;
+  for (Control* c : {&s.Browse_L, &s.Browse_R, &s.Formato_L, &s.Formato_R, &s.Titulos, &s.Continuar})
+    c->visible = true;
+  s.Pegar.enabled = false;  // rows are pasted in point mode
   s.H_EGM96.visible = false;
   s.Frame8.visible = false;
   s.M_Archivo.value = 1;
@@ -80,6 +82,9 @@ void switchToPointMode(App& app) {
   s.Frame8.visible = true;
   s.Formato_L.visible = false;
   s.Formato_R.visible = false;
+  s.Titulos.visible = false;
+  s.Continuar.visible = false;
+  s.Pegar.enabled = true;
   s.M_Archivo.value = 0;
   s.M_Puntual.value = 1;
   s.File_L.visible = false;
