@@ -30,7 +30,10 @@ void pastePoints(App& app, Side source) {
   runPastedConversion(app, direction, *rows, *output);
 }
 
-bool holdsRows(std::string_view text) { return text.find_first_of("\t\r\n") != std::string_view::npos; }
+bool holdsRows(std::string_view text) {
+  // A single cell comes with a line end after it.
+  return text.substr(0, text.find_last_not_of("\r\n") + 1).find_first_of("\t\r\n") != std::string_view::npos;
+}
 
 std::optional<Side> pasteSide(MainWindowState& state, const Control& box) {
   // Enter in the same boxes converts from their panel.

@@ -16,7 +16,8 @@ namespace brelosta {
 void pastePoints(App& app, Side source);
 
 // Whether a text holds rows of points rather than a single value: a tab or
-// a line end.
+// a line end before its last line ends (a spreadsheet copies one cell with
+// a line end after it).
 bool holdsRows(std::string_view text);
 
 // The panel whose rows Ctrl+V in `box` pastes: that of a panel's box in

@@ -8,6 +8,7 @@
 
 #include "app/commands.hpp"
 #include "app/configuration.hpp"
+#include "app/convert_command.hpp"
 #include "app/number_format_choice.hpp"
 #include "app/startup.hpp"
 #include "app/working_folder.hpp"
@@ -18,9 +19,9 @@
 namespace brelosta {
 
 const std::string_view kConvertUsage =
-    R"(Uso: brelosta-cli convert --config ARCHIVO --in ENTRADA --out SALIDA
-                         [--reverse] [--report] [--workdir CARPETA]
-                         [--number-format point|comma]
+    R"usage(Uso: brelosta-cli convert --config ARCHIVO --in ENTRADA --out SALIDA
+                         [--reverse] [--report] [--header-line] [--keep-going]
+                         [--workdir CARPETA] [--number-format point|comma]
 
 Convierte un archivo de puntos tal como lo haría la ventana del programa en
 el modo "Conversion Archivos". Prepare ambos paneles en la ventana (sistema
@@ -44,6 +45,15 @@ Opciones:
   --report                 escribe el reporte de conversión con encabezado
                            ("Con Encabezado"); sin esta opción, solo los
                            registros separados por comas ("Sin Encabezado")
+  --header-line            la primera línea de ENTRADA tiene los títulos de
+                           las columnas y no es un registro ("Primera
+                           línea: títulos"); los registros conservan el
+                           número de su línea
+  --keep-going             un registro que falla no se convierte y la
+                           conversión sigue ("Continuar tras errores"):
+                           SALIDA tiene los registros convertidos y la
+                           lista de los que fallaron queda al lado, en
+                           NOMBRE.errores.txt
   --workdir CARPETA        carpeta con datum.txt y elipsoide.txt (por
                            omisión, la actual si tiene datum.txt; si no,
                            Brelosta en la carpeta de documentos, que se
@@ -56,6 +66,14 @@ Sin --number-format vale la variable BRELOSTA_NUMBER_FORMAT (point o
 comma) y, sin ella, el formato de la configuración regional, como en la
 ventana: una configuración guardada allí convierte igual aquí.
 
+Sin --header-line ni --keep-going valen las opciones de la configuración.
+
+ENTRADA puede separar sus campos con comas, con punto y coma o con
+tabuladores (como guardan el texto las hojas de cálculo): lo decide su
+primer registro, que se lee con comas siempre que con comas sea un
+registro del formato; con punto y coma o tabuladores, los decimales pueden
+llevar coma ("1163200,562") o punto.
+
 Los mensajes que la ventana mostraría se escriben en la salida de errores
 como "Atención: TEXTO"; la segunda línea del mensaje (dónde y por qué: el
 archivo y el motivo, o el registro, su línea, el campo y el texto leído)
@@ -67,7 +85,10 @@ Código de salida:
   1  la conversión terminó sin escribirlo, tras un mensaje; se avisa
      "no se escribió el archivo de salida"
   2  la línea de órdenes es incorrecta
-)";
+  3  con --keep-going, el archivo de salida se escribió sin los registros
+     que fallaron; se avisa "Conversión completa con errores: N de M
+     registros no convertidos (lista en NOMBRE.errores.txt)"
+)usage";
 
 namespace {
 
@@ -78,6 +99,8 @@ struct ConvertOptions {
   std::optional<std::filesystem::path> workingFolder;
   bool reverse = false;
   bool report = false;
+  bool headerLine = false;
+  bool keepGoing = false;
   NumberFormat numberFormat = NumberFormat::point();
 };
 
@@ -98,6 +121,10 @@ std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& 
       options.reverse = true;
     } else if (arg == "--report") {
       options.report = true;
+    } else if (arg == "--header-line") {
+      options.headerLine = true;
+    } else if (arg == "--keep-going") {
+      options.keepGoing = true;
     } else if (arg == "--config" && hasValue) {
       options.configuration = path();
     } else if (arg == "--in" && hasValue) {
@@ -153,6 +180,8 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
 
   click(app, state.M_Archivo);
   click(app, options->report ? state.conencabezado : state.sinencabezado);
+  if (options->headerLine) state.Titulos.value = 1;
+  if (options->keepGoing) state.Continuar.value = 1;
   Control& inputBox = options->reverse ? state.File_R : state.File_L;
   Control& outputBox = options->reverse ? state.File_L : state.File_R;
   inputBox.text = utf8FromPath(options->input);
@@ -165,6 +194,10 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
   toolkit.finishProgress();
   const auto after = platform::fileIdentity(options->output);
   if (!after || after == before) return notWritten(err);
+  if (state.Progreso.espere.text.starts_with(kDoneWithErrors)) {
+    err << state.Progreso.espere.text << '\n';
+    return 3;
+  }
   return 0;
 }
 
