@@ -10,6 +10,7 @@ BRELOSTA_PACKAGES=(
   qt6-base-dev qt6-translations-l10n
   xvfb xauth
   desktop-file-utils xdg-user-dirs
+  libreoffice-calc-nogui python3-openpyxl
 )
 
 # The Windows cross build (scripts/build-windows.sh): MinGW-w64 with POSIX
