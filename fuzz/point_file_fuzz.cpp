@@ -23,15 +23,6 @@ using namespace brelosta;
 
 namespace {
 
-bool holdsOutsideQuotes(std::string_view line, char separator) {
-  bool quoted = false;
-  for (const char c : line) {
-    if (c == '"') quoted = !quoted;
-    if (c == separator && !quoted) return true;
-  }
-  return false;
-}
-
 // The separator the first record decides, checked against the rule that
 // keeps every comma file as it reads.
 void checkSeparator(std::string_view line, const std::optional<RecordPlan>& plan,

@@ -12,15 +12,6 @@ namespace {
 
 constexpr char kSpreadsheetSeparators[] = {';', '\t'};
 
-bool holdsOutsideQuotes(std::string_view line, char separator) {
-  bool quoted = false;
-  for (const char c : line) {
-    if (c == '"') quoted = !quoted;
-    if (c == separator && !quoted) return true;
-  }
-  return false;
-}
-
 // Whether the run would take the line as a record of the layout: passed
 // over by the screening, or with the layout's fields and every coordinate a
 // number or a text the user's format reads.
@@ -67,6 +58,15 @@ bool isTitleWord(std::string_view text) {
 }
 
 }  // namespace
+
+bool holdsOutsideQuotes(std::string_view line, char separator) {
+  bool quoted = false;
+  for (const char c : line) {
+    if (c == '"') quoted = !quoted;
+    if (c == separator && !quoted) return true;
+  }
+  return false;
+}
 
 char fieldSeparator(std::string_view firstRecord, const std::optional<RecordPlan>& plan,
                     NumberFormat format) {

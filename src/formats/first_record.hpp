@@ -21,6 +21,9 @@ namespace brelosta {
 // holds both, the one it reads with wins, ";" before a tab.
 char fieldSeparator(std::string_view firstRecord, const std::optional<RecordPlan>& plan, NumberFormat format);
 
+// Whether the line holds `separator` outside double quotes.
+bool holdsOutsideQuotes(std::string_view line, char separator);
+
 // "coma", "punto y coma", "tabulador".
 std::string_view separatorName(char separator);
 
