@@ -155,8 +155,8 @@ class RunOutput {
     const ReportData data = headerData();
     sourceTable_ = reportTable(data.source);
     targetTable_ = reportTable(data.target);
-    inputRows_.emplace(path_, sourceTable_, format_);
-    outputRows_.emplace(path_, targetTable_, format_);
+    if (sourceTable_ != ReportTable::None) inputRows_.emplace(path_, sourceTable_, format_);
+    if (targetTable_ != ReportTable::None) outputRows_.emplace(path_, targetTable_, format_);
   }
 
   // A record the screening passed over: its input slots stand as output.
@@ -201,12 +201,9 @@ class RunOutput {
   void write(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots,
              const std::array<Field, kMaxSlots>* results) {
     if (report_) {
-      if (headWritten_) {
-        appendReportRow(lines_->text(), sourceTable_, number, id, slots, format_);
-        lines_->endLine();
-      } else {
-        inputRows_->add(number, id, slots);
-      }
+      // A kind without a table prints only its section's title, no rows.
+      if (sourceTable_ != ReportTable::None) inputRow(number, id, slots);
+      if (targetTable_ == ReportTable::None) return;
       if (results != nullptr)
         outputRows_->add(number, id, *results);
       else
@@ -215,6 +212,17 @@ class RunOutput {
       appendDataLine(lines_->text(), *targetPlan_, id, *results, format_);
       lines_->endLine();
     }
+  }
+
+  // An input row goes into the file once the header is there; until then
+  // it waits.
+  void inputRow(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    if (!headWritten_) {
+      inputRows_->add(number, id, slots);
+      return;
+    }
+    appendReportRow(lines_->text(), sourceTable_, number, id, slots, format_);
+    lines_->endLine();
   }
 
   // The report's header from the window, naming the files the run reads
