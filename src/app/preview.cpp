@@ -95,8 +95,9 @@ struct PreviewRow {
 };
 
 // Splits the lines as the batch run reads records: each record from its
-// own line, with the chosen type and layout and the file's separator; nothing when the run would
-// refuse one of them (a line with the wrong number of fields).
+// own line, with the chosen type and layout and the file's separator;
+// nothing when the run would refuse one of them (a line with the wrong
+// number of fields).
 std::optional<std::vector<PreviewRow>> parseRows(const std::vector<std::string>& lines, std::size_t rowCount,
                                                  const RecordPlan& plan, char separator,
                                                  NumberFormat format) {
