@@ -149,6 +149,7 @@ scenario_setup() {
   local folder="$1" name
   sed -e "s/{\.}/$mark/g" -e "s/{q}/$quote/g" -e 's/{dir}/./g' <"$scenario" | tr -d '\r' >"$folder/scenario.script"
   while read -r name; do rm -f "$folder/$name"; done < <(sed -n 's/^#! remove \([^ ]*\).*/\1/p' "$scenario")
+  while read -r name; do cp "tests/data/$name" "$folder/$name"; done < <(sed -n 's/^#! copy \([^ ]*\).*/\1/p' "$scenario")
   awk -v folder="$folder" '
     /^#! / { file = ""; if ($2 == "file") { file = folder "/" $3; printf "" > file; print file } next }
     /^#\|/ { if (file != "") { line = substr($0, 4); printf "%s\r\n", line >> file } }

@@ -70,6 +70,7 @@ prepare_scenario() { # SCENARIO MARK QUOTE FOLDER
   fresh_folder "$folder"
   substitute "$mark" "$quote" <"$scenario" | tr -d '\r' >"$folder.script"
   while read -r name; do rm -f "$folder/$name"; done < <(sed -n 's/^#! remove \([^ ]*\).*/\1/p' "$scenario")
+  while read -r name; do cp "tests/data/$name" "$folder/$name"; done < <(sed -n 's/^#! copy \([^ ]*\).*/\1/p' "$scenario")
   # "#! file NAME" and the "#| LINE" lines after it: Windows-1252, CR LF.
   awk -v folder="$folder" '
     /^#! / { file = ""; if ($2 == "file") { file = folder "/" $3; printf "" > file; print file } next }

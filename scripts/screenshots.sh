@@ -5,7 +5,9 @@
 # in OUTDIR/windows-96 and OUTDIR/windows-144 (BRELOSTA_SCREENSHOTS=qt or
 # =windows takes only one set):
 #   main-point   point mode, a geographic point converted to UTM
-#   main-file    file mode, after converting a small point file
+#   main-file    file mode, after converting a small point file as a
+#                Spanish spreadsheet saves it (";", a decimal comma, the
+#                titles first), going on past its failed record
 #   progress     the progress window at the end of that run
 #   preview      the input-file preview of the same file
 #   about        the about window
@@ -24,8 +26,8 @@ windows_tool=build-windows/tests/win32/brelosta_window_screenshots.exe
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cp data/datum.txt data/elipsoide.txt "$work/"
-printf '%s\r\n' 'P1,1106908.854,471071.264,25' 'P2,1107012.500,471102.750,30.2' \
-  'P3,1105500.250,470980.500,12.5' >"$work/puntos.txt"
+printf '%s\r\n' 'Id;Norte;Este;H' 'P1;1106908,854;471071,264;25' 'P2;1107012,500;471102,750;30,2' \
+  'P3;s/d;470980,500;12,5' 'P4;1105500,250;470980,500;12,5' >"$work/puntos.txt"
 
 cat >"$work/windows.script" <<'ACTIONS'
 # Point mode: degrees, minutes and seconds on the left, UTM on the right.
@@ -50,6 +52,8 @@ set File_L puntos.txt
 select Formato_L Id Norte Este H
 set File_R puntos-geo.txt
 select Formato_R Id LAT LON H
+click Titulos
+click Continuar
 click Command1
 wait
 shot Main main-file

@@ -11,6 +11,7 @@ BRELOSTA_PACKAGES=(
   xvfb xauth
   desktop-file-utils xdg-user-dirs
   gdal-bin python3-ezdxf libxml2-utils
+  libreoffice-calc-nogui python3-openpyxl
 )
 
 # The Windows cross build (scripts/build-windows.sh): MinGW-w64 with POSIX

@@ -198,10 +198,14 @@ TEST(BadInput, PointFiles) {
   const PointFileRow rows[] = {
       {Damage::Missing, dataError("El archivo de entrada {dir}/puntos.txt no existe"), false},
       {Damage::Empty, dataError("El archivo de entrada {dir}/puntos.txt no tiene registros"), false},
+      // its first line fails with commas and holds a ";" and a tab
       {Damage::Binary,
-       dataError("Registro 1, línea 1 del archivo puntos.txt, campo Norte: \"Qv\u203a\u00c0\u00e5\""), false},
+       dataError("Registro 1, línea 1 del archivo puntos.txt, campo Norte: \".Sx\u009d\u00c2\u00e7?1V{\u00a0\u00c5"
+                 "\u00ea?4Y~\u00a3\u00c8\u00ed?7\\\u0081\u00a6\u00cb\u00f0?:_\u201e\u00a9\u00ce\u00f3?=b\u2021"
+                 "\u00ac\u00d1\u2026\""),
+       false},
       {Damage::HugeLine,
-       dataError("Registro 4, línea 4 del archivo puntos.txt: tiene 1 campo y el formato \"Id Norte Este H\" pide 4"),
+       dataError("Registro 4, línea 4 del archivo puntos.txt: la línea tiene más de 1 048 576 caracteres"),
        false},
       // more records than a batch holds
       {Damage::MillionLines, dataError("El archivo de entrada {dir}/puntos.txt tiene más de 999 999 registros"), false},

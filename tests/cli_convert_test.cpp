@@ -261,6 +261,30 @@ TEST_F(CliConvertTest, ARunThatEndsEarlyWritesNothing) {
   EXPECT_EQ(readFileBytes(out), "old\r\n");
 }
 
+// A spreadsheet's text with its titles' line, records that fail listed
+// beside the output: exit code 3 and the line that says how many.
+TEST_F(CliConvertTest, KeepsGoingPastFailedRecordsWhenAsked) {
+  const fs::path in = kSource / "tests" / "data" / "hoja_errores_es.csv";
+  const fs::path out = folder_ / "salida.txt";
+  CliRun result = convert(in, out);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_TRUE(result.err.find("la primera línea parece una línea de títulos") != std::string::npos)
+      << result.err;
+
+  result = convert(in, out, "--header-line --keep-going");
+  EXPECT_EQ(result.exitCode, 3) << result.err;
+  EXPECT_EQ(
+      result.err,
+      "Conversión completa con errores: 4 de 6 registros no convertidos (lista en salida.errores.txt)\n");
+  EXPECT_EQ(splitLines(readFileBytes(out).value_or("")).size(), 2u);
+  EXPECT_EQ(splitLines(readFileBytes(folder_ / "salida.errores.txt").value_or("")).size(), 4u);
+
+  result = convert(kSource / "tests" / "data" / "hoja_puntos_es.csv", folder_ / "buena.txt",
+                   "--header-line --keep-going");
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_FALSE(fs::exists(folder_ / "buena.errores.txt"));
+}
+
 TEST_F(CliConvertTest, MayWriteOverItsInputFile) {
   const fs::path points = folder_ / "puntos.txt";
   fs::copy_file(kSource / "data" / "puntos_ejemplo.txt", points);

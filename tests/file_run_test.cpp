@@ -180,6 +180,32 @@ TEST_F(FileRunTest, ReadsLfFilesAndALastLineWithoutLineEnd) {
   EXPECT_TRUE(toolkit.messages.empty());
 }
 
+// A line of a gigabyte (a file that is no point file) is never held whole:
+// the run reads past it in blocks and refuses its record, with the record
+// and its line, and writes nothing.
+TEST_F(FileRunTest, AGigabyteLineIsRefusedAtItsRecord) {
+  MainWindowState state;
+  RecordingToolkit toolkit;
+  App app{state, toolkit};
+  setUpPanels(app);
+  const fs::path huge = folder_ / "enorme.txt";
+  {
+    std::ofstream out(huge, std::ios::binary);
+    out << points(2);
+    const std::string block(std::size_t{1} << 20, '7');
+    for (int k = 0; k < 1024; ++k) out << block;
+    out << "\r\n" << points(1);
+  }
+  state.File_L.text = huge.string();
+  state.File_R.text = (folder_ / "out.txt").string();
+  convert(app, ConversionDirection::LeftToRight);
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_EQ(toolkit.messages[0].text,
+            "Error en los Datos\nRegistro 3, línea 3 del archivo enorme.txt: la línea tiene más de 1 048 576 "
+            "caracteres");
+  EXPECT_EQ(folderContents(), std::vector<std::string>{"enorme.txt"});
+}
+
 TEST_F(FileRunTest, AFileOfMoreThan999999RecordsIsADataError) {
   MainWindowState state;
   RecordingToolkit toolkit;

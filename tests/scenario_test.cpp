@@ -7,6 +7,7 @@
 //   #! formats point comma   run once per decimal mark (default: point)
 //   #! exit N            expected exit code (default 0)
 //   #! file NAME         a file in the working folder before the run; its lines follow as "#| LINE"
+//   #! copy NAME         tests/data/NAME copied into the working folder before the run, byte for byte
 //   #! remove NAME       a shipped catalogue file missing from the working folder
 //   #! expect-file NAME  a file the run must leave, with the "#| LINE" lines that follow
 //   #! expect-file NAME utf-8       the same, the file in UTF-8
@@ -51,6 +52,7 @@ struct Scenario {
   int exitCode = 0;
   std::vector<std::string> expectedOutput;
   std::vector<FileSpec> inputFiles;
+  std::vector<std::string> copiedFiles;
   std::vector<std::string> removedFiles;
   std::vector<FileSpec> expectedFiles;
   std::vector<std::string> absentFiles;
@@ -83,6 +85,7 @@ Scenario parseScenario(const std::string& text) {
       if (w[0] == "exit" && w.size() > 1) scenario.exitCode = std::stoi(w[1]);
       if (w[0] == "remove" && w.size() > 1) scenario.removedFiles.push_back(w[1]);
       if (w[0] == "no-file" && w.size() > 1) scenario.absentFiles.push_back(w[1]);
+      if (w[0] == "copy" && w.size() > 1) scenario.copiedFiles.push_back(w[1]);
       if (w[0] == "file" && w.size() > 1) {
         scenario.inputFiles.push_back({w[1], {}, {}});
         fileLines = &scenario.inputFiles.back().lines;
@@ -131,6 +134,8 @@ void checkScenario(const std::string& name, const ScriptRunner& run) {
     const auto sub = [&](const std::string& text) { return substituted(text, format.decimalMark, dir); };
 
     for (const std::string& name : scenario.removedFiles) fs::remove(folder / name);
+    for (const std::string& name : scenario.copiedFiles)
+      fs::copy_file(fs::path(BRELOSTA_SOURCE_DIR) / "tests" / "data" / name, folder / name);
     for (const FileSpec& file : scenario.inputFiles) {
       std::vector<std::string> lines;
       for (const std::string& line : file.lines) lines.push_back(sub(line));

@@ -70,6 +70,45 @@ TEST(FieldStream, SplitsFieldsAsPointFilesWriteThem) {
   EXPECT_EQ(fields[0].text, "x");
 }
 
+// ";" and tab text as spreadsheets save it: a comma or a point as the
+// decimal mark, the marks of grouped thousands left as texts.
+TEST(FieldStream, SplitsSpreadsheetText) {
+  std::vector<Field> fields;
+  splitSeparatedFields("Estación 1; 1163200,562 ;728310.447;\"a;b\";;-0,5e2;abc", ';', fields);
+  ASSERT_EQ(fields.size(), 7u);
+  EXPECT_EQ(fields[0].text, "Estación 1");
+  EXPECT_EQ(fields[1].number, 1163200.562);
+  EXPECT_EQ(fields[1].text, "1163200,562");  // as read
+  EXPECT_EQ(fields[1].mark, ',');
+  EXPECT_EQ(fields[2].number, 728310.447);
+  EXPECT_EQ(fields[2].mark, '.');
+  EXPECT_EQ(fields[3].text, "a;b");
+  EXPECT_TRUE(fields[4].empty());
+  EXPECT_EQ(fields[5].number, -50.0);
+  EXPECT_EQ(fields[6].type, Field::Type::Text);
+
+  // A tab separates; blanks around a field go.
+  splitSeparatedFields("P1\t 905,3 \t\t10", '\t', fields);
+  ASSERT_EQ(fields.size(), 4u);
+  EXPECT_EQ(fields[1].number, 905.3);
+  EXPECT_TRUE(fields[2].empty());
+  // With ";", a tab is a blank.
+  splitSeparatedFields("\t7;\t8", ';', fields);
+  ASSERT_EQ(fields.size(), 2u);
+  EXPECT_EQ(fields[0].number, 7.0);
+
+  for (const char* doubtful : {"1.163.200,562", "1,163,200.5", "728.310", "1.163.200", "-0.500"}) {
+    splitSeparatedFields(doubtful, ';', fields);
+    ASSERT_EQ(fields.size(), 1u);
+    EXPECT_EQ(fields[0].type, Field::Type::Text) << doubtful;
+  }
+  EXPECT_EQ(separatedNumberDoubt("1.163.200,562"), NumberDoubt::BothMarks);
+  EXPECT_EQ(separatedNumberDoubt("728.310"), NumberDoubt::Grouping);
+  EXPECT_EQ(separatedNumberDoubt("1.163.200"), NumberDoubt::Grouping);
+  for (const char* clear : {"728.3101", "1163200.5", "905,300", "P.1", "a,b.c", "12"})
+    EXPECT_EQ(separatedNumberDoubt(clear), NumberDoubt::None) << clear;
+}
+
 class AtomicFileWriterTest : public ::testing::Test {
  protected:
   std::size_t fileCount() const {

@@ -15,6 +15,7 @@
 #include "app/modes.hpp"
 #include "app/output_format.hpp"
 #include "app/panels.hpp"
+#include "app/paste.hpp"
 #include "app/preview.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/typed_numbers.hpp"
@@ -27,7 +28,7 @@ using Reaction = std::function<void(App&)>;
 // A number typed with an ambiguous grouping is refused before anything is
 // read, so that no box is converted with a value the user did not mean.
 void convertTyped(App& app, ConversionDirection direction) {
-  if (typedNumbersClear(app, direction)) convert(app, direction);
+  if (typedNumbersClear(app, direction, !app.state.M_Archivo.checked())) convert(app, direction);
 }
 
 // The command map: the control a user acts on and the reaction it runs.
@@ -58,6 +59,7 @@ std::vector<std::pair<const Control*, Reaction>> clickReactions(MainWindowState&
       {&s.Geoidal, toggleGeoidHeight},
       {&s.Salir, exitAtOnce},
       {&s.Revisar, openPreview},
+      {&s.Pegar, [](App& app) { pastePoints(app, Side::Left); }},
       {&s.Acercade, showAbout},
       {&s.Master, openHelp},
       {&s.Progreso.Ok, closeProgress},
@@ -100,6 +102,7 @@ void click(App& app, Control& control) {
 }
 
 bool clickStartsFileRun(const MainWindowState& state, const Control& control) {
+  if (&control == &state.Pegar) return !state.M_Archivo.checked();
   return (&control == &state.Command1 || &control == &state.Command2) && state.M_Archivo.checked();
 }
 

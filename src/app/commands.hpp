@@ -13,8 +13,8 @@ namespace brelosta {
 void click(App& app, Control& control);
 
 // Whether a click on this control starts a file conversion (a convert
-// button in file mode): a desktop front end runs that click on a worker
-// thread, with the progress window and Cancelar live.
+// button in file mode, Pegar in point mode): a desktop front end runs that
+// click on a worker thread, with the progress window and Cancelar live.
 bool clickStartsFileRun(const MainWindowState& state, const Control& control);
 
 // Runs a reaction so that a failure escaping it is reported once as "Error

@@ -18,9 +18,10 @@ constexpr std::string_view kDialogTitle = "Archivo de configuracion";
 constexpr std::string_view kConfigurationFiles = "Configuraciones (*.cfg)|*.cfg|Todos los archivos (*.*)|*.*";
 constexpr std::string_view kExtension = ".cfg";
 constexpr std::string_view kNotSaved = "No se pudo guardar la configuración";
+// Values 1 to 27 are the panels' settings; those after them, the settings
+// added since, are read when the file has them.
 constexpr std::size_t kValueCount = 27;
-// Values appended after the first 27 by later settings: the output format.
-constexpr std::size_t kAppendedValueCount = 1;
+constexpr std::size_t kLongestValueCount = 30;
 
 // A text value as the control shows it. A value the restore would split or
 // trim (a comma, blanks at either end, a leading quote) is written in double
@@ -49,25 +50,12 @@ std::string line(std::initializer_list<std::string> values) {
   return out;
 }
 
-// Line 14: the "Formato de salida" text.
-std::string outputFormatLine(const MainWindowState& s) { return textValue(s.Formato_Salida.text); }
-
-// Whether every setting of the appended lines is at its start-up default.
-bool appendedSettingsAtDefault(const MainWindowState& s) { return s.Formato_Salida.index <= 0; }
-
-// The lines after the first 13, written only when one of their settings
-// differs from its default, so that a configuration of the settings every
-// version has is saved byte for byte as before.
-std::vector<std::string> appendedLines(const MainWindowState& s) {
-  if (appendedSettingsAtDefault(s)) return {};
-  return {outputFormatLine(s)};
-}
-
-std::vector<std::string> configurationLines(const MainWindowState& s) {
+// Lines 1 to 13: both panels' settings.
+std::vector<std::string> panelLines(const MainWindowState& s) {
   const auto texts = [](const Control& left, const Control& right) {
     return line({textValue(left.text), textValue(right.text)});
   };
-  std::vector<std::string> lines{
+  return {
       texts(s.Coord_L, s.Coord_R),
       texts(s.Units_L, s.Units_R),
       texts(s.Zone_L, s.Zone_R),
@@ -82,23 +70,44 @@ std::vector<std::string> configurationLines(const MainWindowState& s) {
       line({integerValue(s.Check1.value), integerValue(s.Check2.value), integerValue(s.Check3.value)}),
       line({integerValue(s.Formato_L.index), integerValue(s.Formato_R.index)}),
   };
-  for (std::string& appended : appendedLines(s)) lines.push_back(std::move(appended));
+}
+
+// Line 14: the "Formato de salida" text (value 28).
+std::string outputFormatLine(const MainWindowState& s) { return textValue(s.Formato_Salida.text); }
+
+// Line 15: the file rows' options (values 29 and 30).
+std::string fileOptionsLine(const MainWindowState& s) {
+  return line({integerValue(s.Titulos.value), integerValue(s.Continuar.value)});
+}
+
+// The lines after the 13 of the panels, written only when a setting they
+// hold differs from its start-up value, so that a configuration of the
+// settings every version has is saved byte for byte as before.
+bool addedSettingsChanged(const MainWindowState& s) {
+  return s.Formato_Salida.index > 0 || s.Titulos.checked() || s.Continuar.checked();
+}
+
+std::vector<std::string> configurationLines(const MainWindowState& s) {
+  std::vector<std::string> lines = panelLines(s);
+  if (addedSettingsChanged(s)) {
+    lines.push_back(outputFormatLine(s));
+    lines.push_back(fileOptionsLine(s));
+  }
   return lines;
 }
 
-// The comma-separated values of the text, across line ends: the first 27
-// and those appended after them that are present; nothing when it holds
-// fewer than 27.
+// The first 27 comma-separated values of the text, across line ends, and
+// the added ones after them as far as there are any (up to 30); nothing
+// when it holds fewer than 27.
 std::optional<std::vector<std::string>> readValues(std::string_view text) {
-  constexpr std::size_t kMostValues = kValueCount + kAppendedValueCount;
   std::vector<std::string> values;
   std::vector<Field> fields;
   LineReader lines(text);
   std::string_view current;
-  while (values.size() < kMostValues && lines.next(current)) {
+  while (values.size() < kLongestValueCount && lines.next(current)) {
     splitFields(current, fields);
     for (const Field& field : fields)
-      if (values.size() < kMostValues) values.emplace_back(field.text);
+      if (values.size() < kLongestValueCount) values.emplace_back(field.text);
   }
   if (values.size() < kValueCount) return std::nullopt;
   return values;
@@ -139,6 +148,23 @@ bool setLayoutIndex(App& app, Control& list, std::string_view text) {
   return index && selectIndex(app, list, *index);
 }
 
+// Value 28, the output format; a file without it restores the default.
+bool applyOutputFormat(App& app, const std::vector<std::string>& v) {
+  Control& list = app.state.Formato_Salida;
+  if (v.size() <= kValueCount) return list.entries.empty() || selectIndex(app, list, 0);
+  return selectSaved(app, list, v[kValueCount]);
+}
+
+// Values 28 to 30, each set to its start-up value when the file ends
+// before it; a value that does not fit ends the restore there.
+bool applyAddedValues(App& app, const std::vector<std::string>& v) {
+  MainWindowState& s = app.state;
+  const auto value = [&](std::size_t k, std::string_view startUp) {
+    return k < v.size() ? v[k] : std::string(startUp);
+  };
+  return applyOutputFormat(app, v) && setCheck(s.Titulos, value(28, "0")) && setCheck(s.Continuar, value(29, "0"));
+}
+
 // Sets the controls in the order that lets each list's reaction run before
 // the boxes it empties are filled; stops at the first value that does not
 // fit, keeping what was already set.
@@ -157,14 +183,8 @@ bool applyValues(App& app, const std::vector<std::string>& v) {
       !setMethodBox(app, s.Check2, DatumShiftMethod::BursaWolf, v[23]) ||
       !setMethodBox(app, s.Check3, DatumShiftMethod::BadekasMolodensky, v[24]))
     return false;
-  return setLayoutIndex(app, s.Formato_L, v[25]) && setLayoutIndex(app, s.Formato_R, v[26]);
-}
-
-// Value 28, the output format; a file without it restores the default.
-bool applyOutputFormat(App& app, const std::vector<std::string>& v) {
-  Control& list = app.state.Formato_Salida;
-  if (v.size() <= kValueCount) return list.entries.empty() || selectIndex(app, list, 0);
-  return selectSaved(app, list, v[kValueCount]);
+  if (!setLayoutIndex(app, s.Formato_L, v[25]) || !setLayoutIndex(app, s.Formato_R, v[26])) return false;
+  return applyAddedValues(app, v);
 }
 
 // A configuration saved under a name without extension gets ".cfg", so that
@@ -204,7 +224,7 @@ bool restoreConfigurationFile(App& app, const std::filesystem::path& path) {
 
 bool restoreConfigurationText(App& app, std::string_view text) {
   const auto values = readValues(text);
-  return values && applyValues(app, *values) && applyOutputFormat(app, *values);
+  return values && applyValues(app, *values);
 }
 
 }  // namespace brelosta

@@ -29,10 +29,10 @@ std::string_view outcomeText(RunOutcome outcome) {
 
 }  // namespace
 
-void runConversionCommand(App& app, ConversionDirection direction, const std::function<RunOutcome()>& body) {
+void runConversionCommand(App& app, ConversionDirection direction, bool fileRun,
+                          const std::function<RunResult()>& body) {
   MainWindowState& state = app.state;
-  const bool fileMode = state.M_Archivo.checked();
-  if (fileMode) {
+  if (fileRun) {
     state.Progreso.Progreso.visible = true;
     state.Progreso.ProgressBar1.progress = 0.0F;
     state.Progreso.Ok.enabled = false;
@@ -41,9 +41,9 @@ void runConversionCommand(App& app, ConversionDirection direction, const std::fu
   }
   const bool rightToLeft = direction == ConversionDirection::RightToLeft;
   if (rightToLeft) app.toolkit.setWaitCursor(true);
-  RunOutcome outcome = RunOutcome::Interrupted;
+  RunResult result;
   try {
-    outcome = body();
+    result = body();
   } catch (const CommandEnded&) {
     // The refusal was shown where it happened; a silent stop shows nothing.
   } catch (const DataError& error) {
@@ -52,10 +52,10 @@ void runConversionCommand(App& app, ConversionDirection direction, const std::fu
     showCritical(app, kDataErrorText);
   }
   if (rightToLeft) app.toolkit.setWaitCursor(false);
-  if (!fileMode) return;
+  if (!fileRun) return;
   state.Progreso.Ok.enabled = true;
   state.Progreso.Cancelar.enabled = false;
-  state.Progreso.espere.text = outcomeText(outcome);
+  state.Progreso.espere.text = result.label.empty() ? std::string(outcomeText(result.outcome)) : result.label;
 }
 
 void convert(App& app, ConversionDirection direction) {
@@ -63,7 +63,7 @@ void convert(App& app, ConversionDirection direction) {
     runFileConversion(app, direction);
     return;
   }
-  runConversionCommand(app, direction, [&] {
+  runConversionCommand(app, direction, false, [&] {
     ConversionRun run(app, direction);
     const ConversionSetup& setup = run.setup();
     const auto boxes = pointEntryBoxes(setup.source, setup.sourceFamily);
@@ -77,7 +77,7 @@ void convert(App& app, ConversionDirection direction) {
       throw;
     }
     run.show(&entry);
-    return RunOutcome::Written;
+    return RunResult{RunOutcome::Written, {}};
   });
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "app/app.hpp"
 #include "geodesy/coordinate_system.hpp"
@@ -16,13 +18,25 @@ void convert(App& app, ConversionDirection direction);
 // written, or the user cancelled, or the run stopped without writing it.
 enum class RunOutcome { Written, Cancelled, Interrupted };
 
-// The frame every convert command runs in: the progress window (file mode)
+// The outcome, and the progress window's last label when it is not the
+// outcome's own (a file written without the records that failed).
+struct RunResult {
+  RunOutcome outcome = RunOutcome::Interrupted;
+  std::string label;
+};
+
+// How that label starts: "Conversión completa con errores: 2 de 10
+// registros no convertidos (lista en salida.errores.txt)".
+inline constexpr std::string_view kDoneWithErrors = "Conversión completa con errores";
+
+// The frame every convert command runs in: the progress window (a file run)
 // and the wait cursor (right to left) first; then the body, whose refusals
 // end it quietly and whose run-time failures are reported once as "Error en
 // los Datos" (with their detail as a second line); then the end-of-run
-// steps, on every exit. In file mode the progress window's last label tells
-// the outcome, Ok is enabled and Cancelar disabled; a body that throws
-// interrupted the run.
-void runConversionCommand(App& app, ConversionDirection direction, const std::function<RunOutcome()>& body);
+// steps, on every exit. After a file run the progress window's last label
+// tells the outcome, Ok is enabled and Cancelar disabled; a body that
+// throws interrupted the run.
+void runConversionCommand(App& app, ConversionDirection direction, bool fileRun,
+                          const std::function<RunResult()>& body);
 
 }  // namespace brelosta

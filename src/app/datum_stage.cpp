@@ -40,11 +40,14 @@ void DatumStage::readWindow(const MainWindowState& state) {
   shift_.parameters = ShiftParameters::fromDisplayUnits(translation, rx, ry, rz, scale, origin);
 }
 
+void DatumStage::readParameters(const MainWindowState& state) {
+  if (windowRead_) return;
+  readWindow(state);
+  windowRead_ = true;
+}
+
 GeodeticPosition DatumStage::shift(const MainWindowState& state, GeodeticPosition position) {
-  if (!windowRead_) {
-    readWindow(state);
-    windowRead_ = true;
-  }
+  readParameters(state);
   return checkedArithmetic([&] { return shiftDatum(position, shift_); });
 }
 

@@ -22,6 +22,9 @@ class DatumStage {
   // The position on the target datum; throws DataError for a box that is
   // not a number in the user's format or a non-finite result.
   GeodeticPosition shift(const MainWindowState& state, GeodeticPosition position);
+  // Reads the method and parameter boxes now, unless read already; throws
+  // DataError for a box that is not a number.
+  void readParameters(const MainWindowState& state);
 
   // A source position taken to WGS84 by the forward leg of the shift alone
   // (with Molodensky, one step to WGS84), so that a point converted to

@@ -68,11 +68,11 @@ ExchangeOutput::ExchangeOutput(App& app, ConversionRun& run, OutputFormat format
   writer_->head(sink_);
 }
 
-void ExchangeOutput::skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
-  write(id, slots, false, std::nullopt);
+void ExchangeOutput::skipped(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+  write(number, id, slots, false, std::nullopt);
 }
 
-void ExchangeOutput::converted(std::string_view id, const TargetTexts& texts) {
+void ExchangeOutput::converted(std::size_t number, std::string_view id, const TargetTexts& texts) {
   const char mark = run_.setup().format.decimalMark;
   for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k) {
     const auto slot = static_cast<std::size_t>(k);
@@ -87,13 +87,14 @@ void ExchangeOutput::converted(std::string_view id, const TargetTexts& texts) {
   if (writer_->placesOnWgs84())
     wgs84 = targetOnWgs84_ ? run_.convertedPoint()
                            : run_.setup().datum.sourceOnWgs84(app_.state, run_.sourcePoint());
-  write(id, values_, true, wgs84);
+  write(number, id, values_, true, wgs84);
 }
 
-void ExchangeOutput::write(std::string_view id, const std::array<Field, kMaxSlots>& values, bool converted,
+void ExchangeOutput::write(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& values,
+                           bool converted,
                            std::optional<GeodeticPosition> wgs84) {
   OutputPoint point;
-  point.number = ++records_;
+  point.number = number;
   if (withId_) point.id = id;
   point.values = &values;
   point.converted = converted;

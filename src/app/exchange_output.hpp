@@ -30,8 +30,9 @@ class ExchangeOutput {
   ExchangeOutput(App& app, ConversionRun& run, OutputFormat format, const std::filesystem::path& target,
                  OutputSink& sink, DxfWriter::Overwrite overwrite);
 
-  void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots);
-  void converted(std::string_view id, const TargetTexts& texts);
+  // `number` is the record's number (its line in the file).
+  void skipped(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots);
+  void converted(std::size_t number, std::string_view id, const TargetTexts& texts);
   // Writes the format's end.
   void end();
   // Puts the .prj in place (or removes an old one), once the output file is;
@@ -39,7 +40,7 @@ class ExchangeOutput {
   void placeProjectionFile();
 
  private:
-  void write(std::string_view id, const std::array<Field, kMaxSlots>& values, bool converted,
+  void write(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& values, bool converted,
              std::optional<GeodeticPosition> wgs84);
   const TargetSystem& currentSystem();
   void noteProjection(const std::optional<EpsgSystem>& system);
@@ -53,7 +54,6 @@ class ExchangeOutput {
   bool withId_ = false;         // the target layout has an Id
   bool targetOnWgs84_ = false;  // the converted points are on WGS84
   std::unique_ptr<PointWriter> writer_;
-  std::size_t records_ = 0;
   std::array<std::string, kMaxSlots> texts_;  // the converted record's texts with a decimal point
   std::array<Field, kMaxSlots> values_{};     // texts_ as fields
   TargetSystem system_;

@@ -6,14 +6,17 @@
 
 #include "app/convert_command.hpp"
 #include "app/exchange_output.hpp"
+#include "app/failed_records.hpp"
 #include "app/message_places.hpp"
 #include "app/messages.hpp"
 #include "app/point_conversion.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/report_data.hpp"
+#include "app/typed_numbers.hpp"
 #include "core/path_text.hpp"
 #include "core/text_file.hpp"
 #include "formats/data_file.hpp"
+#include "formats/first_record.hpp"
 #include "formats/point_file.hpp"
 #include "formats/report.hpp"
 #include "formats/screening.hpp"
@@ -24,6 +27,13 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kCannotRead = "no se puede leer";
+static_assert(kMaxLineBytes == 1 << 20);
+constexpr std::string_view kLineTooLong = ": la línea tiene más de 1 048 576 caracteres";
+// What the report's header names as the input of pasted rows.
+constexpr std::string_view kPastedName = "(puntos pegados)";
+// The second line of a failure of record 1 when that line is all words.
+constexpr std::string_view kTitlesHint =
+    "la primera línea parece una línea de títulos: marque «Primera línea: títulos»";
 constexpr std::string_view kCannotWrite = "no se puede escribir";
 
 // Why the input file cannot be opened.
@@ -46,6 +56,16 @@ std::string outputProblem(const std::string& path) {
     return fileProblem(FileRole::Output, path, std::string(kCannotWrite) + ": la carpeta no existe");
   return fileProblem(FileRole::Output, path, kCannotWrite);
 }
+
+// What a file run reads and writes, and how its messages and report name
+// them.
+struct RunFiles {
+  std::string input;      // the path read
+  std::string inputName;  // in the report's header
+  std::string source;     // in messages, as fileSource names it
+  std::string output;     // the path written
+  bool titles = false;    // the first line holds column titles, not a record
+};
 
 // The progress bar of the run: 100 x record / count, in single precision.
 // The toolkit hears of it when the bar has moved by a whole percent, not for
@@ -87,6 +107,11 @@ class TableRows {
     lines_.endLine();
   }
 
+  void addFailed(std::size_t number, std::string_view id) {
+    appendFailedRow(lines_.text(), table_, number, id);
+    lines_.endLine();
+  }
+
   // Hands every row on to `sink`, in order.
   void copyTo(OutputSink& sink) {
     lines_.finish();
@@ -114,11 +139,12 @@ class TableRows {
 // its own writer instead.
 class RunOutput {
  public:
-  RunOutput(App& app, ConversionRun& run)
+  RunOutput(App& app, ConversionRun& run, const RunFiles& files)
       : app_(app),
         run_(run),
+        files_(files),
         format_(app.state.numberFormat),
-        path_(pathFromUtf8(run.setup().target.File.text)),
+        path_(pathFromUtf8(files.output)),
         outputFormat_(outputFormat(app.state)),
         report_(outputFormat_ == OutputFormat::Text && app.state.conencabezado.checked()),
         headerWaitsForTheEnd_(run.setup().targetKind == CoordinateSystemKind::Utm),
@@ -136,7 +162,7 @@ class RunOutput {
       exchange_.emplace(app, run, outputFormat_, path_, *lines_,
                         [this](std::size_t offset, std::string_view bytes) { writer_->overwrite(offset, bytes); });
     if (!report_) return;
-    const ReportData data = reportData(app.state, run.setup().direction);
+    const ReportData data = headerData();
     sourceTable_ = reportTable(data.source);
     targetTable_ = reportTable(data.target);
     if (sourceTable_ != ReportTable::None) inputRows_.emplace(path_, sourceTable_, format_);
@@ -144,23 +170,31 @@ class RunOutput {
   }
 
   // A record the screening passed over: its input slots stand as output.
-  void skipped(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+  void skipped(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots) {
     if (exchange_)
-      exchange_->skipped(id, slots);
+      exchange_->skipped(number, id, slots);
     else
-      write(id, slots, slots);
+      write(number, id, slots, &slots);
   }
 
   // `slots` are the record's input slots, `texts` its results.
-  void converted(std::string_view id, const std::array<Field, kMaxSlots>& slots, const TargetTexts& texts) {
+  void converted(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots,
+                 const TargetTexts& texts) {
     if (exchange_) {
-      exchange_->converted(id, texts);
+      exchange_->converted(number, id, texts);
       return;
     }
     if (report_ && !headWritten_ && !headerWaitsForTheEnd_) writeHead();
     for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k)
       results_[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
-    write(id, slots, results_);
+    write(number, id, slots, &results_);
+  }
+
+  // A record that failed in a run that goes on: no line in the data file
+  // nor in an exchange format; in the report its input row, and an output
+  // row that says so.
+  void failed(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    if (!exchange_) write(number, id, slots, nullptr);
   }
 
   // Writes what waits and puts the file in place of the target. `input` is
@@ -171,7 +205,7 @@ class RunOutput {
     if (report_) {
       if (!headWritten_) writeHead();
       reportPart([&] {
-        writeReportMiddle(reportData(app_.state, run_.setup().direction), *lines_);
+        writeReportMiddle(headerData(), *lines_);
         if (targetTable_ != ReportTable::None) outputRows_->copyTo(*lines_);
         writeReportEnd(*lines_);
       });
@@ -183,35 +217,48 @@ class RunOutput {
   }
 
  private:
-  void write(std::string_view id, const std::array<Field, kMaxSlots>& slots,
-             const std::array<Field, kMaxSlots>& results) {
+  // `results` is nothing for a record that failed.
+  void write(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots,
+             const std::array<Field, kMaxSlots>* results) {
     if (report_) {
-      ++records_;
       // A kind without a table prints only its section's title, no rows.
-      if (sourceTable_ != ReportTable::None) inputRow(id, slots);
-      if (targetTable_ != ReportTable::None) outputRows_->add(records_, id, results);
-    } else if (targetPlan_) {
-      appendDataLine(lines_->text(), *targetPlan_, id, results, format_);
+      if (sourceTable_ != ReportTable::None) inputRow(number, id, slots);
+      if (targetTable_ == ReportTable::None) return;
+      if (results != nullptr)
+        outputRows_->add(number, id, *results);
+      else
+        outputRows_->addFailed(number, id);
+    } else if (targetPlan_ && results != nullptr) {
+      appendDataLine(lines_->text(), *targetPlan_, id, *results, format_);
       lines_->endLine();
     }
   }
 
   // An input row goes into the file once the header is there; until then
   // it waits.
-  void inputRow(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+  void inputRow(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots) {
     if (!headWritten_) {
-      inputRows_->add(records_, id, slots);
+      inputRows_->add(number, id, slots);
       return;
     }
-    appendReportRow(lines_->text(), sourceTable_, records_, id, slots, format_);
+    appendReportRow(lines_->text(), sourceTable_, number, id, slots, format_);
     lines_->endLine();
+  }
+
+  // The report's header from the window, naming the files the run reads
+  // and writes.
+  ReportData headerData() const {
+    ReportData data = reportData(app_.state, run_.setup().direction);
+    data.source.fileName = files_.inputName;
+    data.target.fileName = fileNameOf(files_.output);
+    return data;
   }
 
   // The report's header from the panels as they are now, and the input
   // rows that waited for it.
   void writeHead() {
     reportPart([&] {
-      writeReportHead(reportData(app_.state, run_.setup().direction), format_, *lines_);
+      writeReportHead(headerData(), format_, *lines_);
       if (sourceTable_ != ReportTable::None) inputRows_->copyTo(*lines_);
     });
     headWritten_ = true;
@@ -230,10 +277,11 @@ class RunOutput {
   }
 
   // The target as the panel's box names it, for messages.
-  const std::string& pathText() const { return run_.setup().target.File.text; }
+  const std::string& pathText() const { return files_.output; }
 
   App& app_;
   ConversionRun& run_;
+  const RunFiles& files_;
   NumberFormat format_;
   std::filesystem::path path_;
   OutputFormat outputFormat_;
@@ -248,86 +296,145 @@ class RunOutput {
   ReportTable targetTable_ = ReportTable::None;
   std::optional<TableRows> inputRows_;
   std::optional<TableRows> outputRows_;
-  std::size_t records_ = 0;
   std::array<Field, kMaxSlots> results_{};  // the converted record's texts, in the target's slots
 };
 
 // The records of the source panel's file, each through the same conversion
 // as a typed point. The panels show the last record reached, in the source
-// boxes as the user would have typed it, and the last results.
+// boxes as the user would have typed it, and the last results. The first
+// record decides how the file separates its fields (fieldSeparator). With
+// "Continuar tras errores" a record that fails is listed and left out, and
+// the run goes on; failures of the whole run (the files, the parameters)
+// still stop it.
 class FileRun {
  public:
-  FileRun(App& app, ConversionRun& run) : app_(app), run_(run), setup_(run.setup()) {}
+  FileRun(App& app, ConversionRun& run, RunFiles files)
+      : app_(app),
+        run_(run),
+        setup_(run.setup()),
+        files_(std::move(files)),
+        goesOn_(app.state.Continuar.checked()) {
+    run_.recordSource = files_.source;
+    run_.goesOn = goesOn_;
+  }
 
-  RunOutcome execute() {
+  RunResult execute() {
     // The progress window is repainted before the file is read.
     app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
-    const std::string& path = setup_.source.File.text;
+    const std::string& path = files_.input;
     auto file = PointFile::open(pathFromUtf8(path));
     if (!file) throw DataError{inputProblem(path)};
     if (file->overLimit()) throw DataError{fileProblem(FileRole::Input, path, "tiene más de 999 999 registros")};
     // An empty file has no record to divide the progress by.
-    if (file->size() == 0) throw DataError{fileProblem(FileRole::Input, path, "no tiene registros")};
-    RunOutput output(app_, run_);
+    const std::size_t first = files_.titles ? 2 : 1;
+    if (file->size() < first) throw DataError{fileProblem(FileRole::Input, path, "no tiene registros")};
+    if (goesOn_) run_.readParameters();
+    RunOutput output(app_, run_, files_);
+    std::optional<FailedRecords> failures;
+    if (goesOn_) failures.emplace(pathFromUtf8(files_.output));
     bool cancelled = false;
     try {
-      cancelled = !convertRecords(*file, output);
+      cancelled = !convertRecords(*file, output, failures ? &*failures : nullptr);
     } catch (...) {
       run_.show(shownEntry());
       throw;
     }
     run_.show(shownEntry());
-    if (cancelled || app_.toolkit.cancelRequested()) return RunOutcome::Cancelled;
+    if (cancelled || app_.toolkit.cancelRequested()) return {RunOutcome::Cancelled, {}};
+    if (failures) failures->commit();
     output.finish(*file);
-    return RunOutcome::Written;
+    if (!failures || failures->count() == 0) return {RunOutcome::Written, {}};
+    return {RunOutcome::Written, std::string(kDoneWithErrors) + ": " + std::to_string(failures->count()) +
+                                     " de " + std::to_string(file->size() - first + 1) +
+                                     " registros no convertidos (lista en " +
+                                     utf8FromPath(failures->path().filename()) + ")"};
   }
 
  private:
   // Converts every record; false when the user cancelled.
-  bool convertRecords(PointFile& file, RunOutput& output) {
-    const std::string& path = setup_.source.File.text;
+  bool convertRecords(PointFile& file, RunOutput& output, FailedRecords* failures) {
     const std::string& layout = setup_.source.Formato.text;
     const auto sourcePlan = recordPlan(layout, setup_.sourceFamily);
     const NumberFormat format = setup_.format;
     Progress progress(app_, file.size());
     std::vector<Field> scratch;
-    for (std::size_t number = 1; number <= file.size(); ++number) {
+    std::optional<char> separator;
+    // The titles' line is read past.
+    if (files_.titles && !file.next(lines_[0])) throw DataError{inputProblem(files_.input)};
+    for (std::size_t number = files_.titles ? 2 : 1; number <= file.size(); ++number) {
       if (app_.toolkit.cancelRequested()) return false;
       // The entry's texts stay in their line until another record is loaded.
       const std::size_t next = loaded_ == 0 ? 1 : 0;
-      if (!file.next(lines_[next])) throw DataError{inputProblem(path)};
+      if (!file.next(lines_[next])) throw DataError{inputProblem(files_.input)};
       const std::string_view line = lines_[next];
-      const SplitRecord record = readRecord(line, sourcePlan, scratch);
-      bool skipped = false;
+      if (!separator && holdsRecord(line) && !isBlankLine(line))
+        separator = fieldSeparator(line, sourcePlan, format);
+      const char fields = separator.value_or(',');
+      const SplitRecord record = readRecord(line, sourcePlan, scratch, fields);
       try {
-        skipped = skippedByScreening(record.slots[0], format);
-      } catch (const DataError&) {
-        throw DataError{recordPlace(path, number) + ", campo " + fileFieldName(setup_.sourceFamily, 0) + ": " +
-                        quotedText(record.slots[0].text)};
-      }
-      if (skipped) {
-        output.skipped(record.id, record.slots);
+        if (file.lineTooLong())
+          throw PointFailure{MessageIcon::Critical, std::string(kDataErrorText),
+                             recordPlace(files_.source, number) + std::string(kLineTooLong)};
+        if (fields != ',') refuseDoubtfulNumbers(record, number);
+        bool skipped = false;
+        try {
+          skipped = skippedByScreening(record.slots[0], format);
+        } catch (const DataError&) {
+          throw PointFailure{MessageIcon::Critical, std::string(kDataErrorText),
+                             recordPlace(files_.source, number) + ", campo " +
+                                 fileFieldName(setup_.sourceFamily, 0) + ": " +
+                                 quotedText(record.slots[0].text)};
+        }
+        if (skipped) {
+          output.skipped(number, record.id, record.slots);
+          continue;
+        }
+        progress.at(number);
+        loaded_ = next;
+        entry_ = record.slots;
+        run_.recordNumber = number;
+        if (!sourcePlan) throw DataError{layoutProblem()};
+        // A blank line in the middle of the file stops the run; it is not
+        // read as a point at 0, 0.
+        if (isBlankLine(line) || !holdsRecord(line))
+          throw PointFailure{MessageIcon::Warning, std::string(kEmptyRecordText),
+                             recordPlace(files_.source, number) +
+                                 (isBlankLine(line) ? ": línea en blanco" : ": " + quotedText(line))};
+        // A line with more or fewer fields than its layout is refused here,
+        // never read on into the next record.
+        if (!record.complete)
+          throw PointFailure{MessageIcon::Critical, std::string(kDataErrorText),
+                             recordPlace(files_.source, number) + ": " + fieldCount(scratch.size(), fields) +
+                                 " y el formato " + quotedText(layout) + " pide " +
+                                 std::to_string(sourcePlan->fieldSlots.size())};
+        run_.convert(entry_);
+      } catch (PointFailure& failure) {
+        // A line of titles read as record 1 says what it is.
+        if (number == 1 && looksLikeTitles(line, fields, format))
+          failure.detail = recordPlace(files_.source, number) + ": " + std::string(kTitlesHint);
+        if (failures == nullptr) stopAt(app_, failure);
+        failures->add(failure);
+        output.failed(number, record.id, record.slots);
         continue;
       }
-      progress.at(number);
-      loaded_ = next;
-      entry_ = record.slots;
-      run_.recordNumber = number;
-      if (!sourcePlan) throw DataError{layoutProblem()};
-      // A blank line in the middle of the file stops the run; it is not
-      // read as a point at 0, 0.
-      if (isBlankLine(line) || !holdsRecord(line))
-        refuse(app_, kEmptyRecordText,
-               recordPlace(path, number) + (isBlankLine(line) ? ": línea en blanco" : ": " + quotedText(line)));
-      // A line with more or fewer fields than its layout is refused here,
-      // never read on into the next record.
-      if (!record.complete)
-        throw DataError{recordPlace(path, number) + ": " + fieldCount(scratch.size()) + " y el formato " +
-                        quotedText(layout) + " pide " + std::to_string(sourcePlan->fieldSlots.size())};
-      run_.convert(entry_);
-      output.converted(record.id, record.slots, run_.shown());
+      output.converted(number, record.id, record.slots, run_.shown());
     }
     return true;
+  }
+
+  // A coordinate of a ";" or tab file whose marks leave its value in doubt
+  // is refused, never read the way the user did not mean.
+  void refuseDoubtfulNumbers(const SplitRecord& record, std::size_t number) const {
+    for (int k = 0; k < slotCount(setup_.sourceFamily); ++k) {
+      const Field& field = record.slots[static_cast<std::size_t>(k)];
+      if (field.type != Field::Type::Text) continue;
+      const NumberDoubt doubt = separatedNumberDoubt(field.text);
+      if (doubt == NumberDoubt::None) continue;
+      throw PointFailure{MessageIcon::Critical, std::string(kDataErrorText),
+                         recordPlace(files_.source, number) + ", campo " +
+                             fileFieldName(setup_.sourceFamily, static_cast<std::size_t>(k)) + ": " +
+                             doubtfulFieldText(field.text, doubt)};
+    }
   }
 
   // A layout name the source panel's lists do not hold (from a
@@ -339,8 +446,14 @@ class FileRun {
            quotedText(setup_.source.Coord.text) + " del " + panel;
   }
 
-  static std::string fieldCount(std::size_t count) {
-    return "tiene " + std::to_string(count) + (count == 1 ? " campo" : " campos");
+  // "tiene 3 campos"; in a file of another separator than the comma, which
+  // one: "tiene 1 campo separado por punto y coma".
+  static std::string fieldCount(std::size_t count, char separator) {
+    std::string text = "tiene " + std::to_string(count) + (count == 1 ? " campo" : " campos");
+    if (separator != ',')
+      text += std::string(count == 1 ? " separado por " : " separados por ") +
+              std::string(separatorName(separator));
+    return text;
   }
 
   const PointEntry* shownEntry() const { return run_.recordNumber == 0 ? nullptr : &entry_; }
@@ -348,6 +461,8 @@ class FileRun {
   App& app_;
   ConversionRun& run_;
   ConversionSetup& setup_;
+  RunFiles files_;
+  bool goesOn_;
   std::array<std::string, 2> lines_;
   std::size_t loaded_ = 1;
   PointEntry entry_{};
@@ -356,9 +471,30 @@ class FileRun {
 }  // namespace
 
 void runFileConversion(App& app, ConversionDirection direction) {
-  runConversionCommand(app, direction, [&] {
+  runConversionCommand(app, direction, true, [&] {
     ConversionRun run(app, direction);
-    return FileRun(app, run).execute();
+    const ConversionSetup& setup = run.setup();
+    RunFiles files{setup.source.File.text, fileNameOf(setup.source.File.text),
+                   fileSource(setup.source.File.text), setup.target.File.text, app.state.Titulos.checked()};
+    return FileRun(app, run, std::move(files)).execute();
+  });
+}
+
+void runPastedConversion(App& app, ConversionDirection direction, std::string_view rows,
+                         const std::string& outputPath) {
+  runConversionCommand(app, direction, true, [&] {
+    ConversionRun run(app, direction);
+    run.setup().fileMode = true;
+    // The rows wait in a file beside the output, read as any point file.
+    ScratchFile pasted(pathFromUtf8(outputPath));
+    pasted.write(rows);
+    if (!pasted.flush()) throw DataError{outputProblem(outputPath)};
+    const std::string_view firstRow = rows.substr(0, rows.find_first_of("\r\n"));
+    const bool titles = looksLikeTitles(firstRow, firstRow.find('\t') != std::string_view::npos ? '\t' : ',',
+                                        app.state.numberFormat);
+    RunFiles files{utf8FromPath(pasted.path()), std::string(kPastedName), std::string(kPastedSource),
+                   outputPath, titles};
+    return FileRun(app, run, std::move(files)).execute();
   });
 }
 

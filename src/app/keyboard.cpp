@@ -19,9 +19,12 @@ bool inPanel(const SystemPanel& panel, const Control& box) {
 }
 
 // Access keys, unique among the entries of each menu: the bar (Archivo,
-// Herramientas, Ayuda), the Archivo menu, its Configuración submenu.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kAccessKeys = {{
+// Edición, Herramientas, Ayuda), the Archivo menu, its Configuración
+// submenu.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kAccessKeys = {{
     {"Archivo", "&Archivo"},
+    {"Edicion", "&Edición"},
+    {"Pegar", "&Pegar puntos"},
     {"Herramientas", "&Herramientas"},
     {"Ayuda", "Ay&uda"},
     {"M_Puntual", "Conversion &Individual"},
@@ -42,13 +45,13 @@ constexpr std::string_view kTabOrder[] = {
     // left panel
     "Coord_L", "Units_L", "Zone_L", "Para_2_L", "Fijar_L", "Lat_origen_L", "Lon_origen_L", "Hemisferio_L",
     "Feste_L", "Fnorte_L", "DATUM_L", "LAT_D_L", "LAT_M_L", "LAT_S_L", "LON_D_L", "LON_M_L", "LON_S_L",
-    "ALT_M_L", "File_L", "Browse_L", "Formato_L",
+    "ALT_M_L", "File_L", "Browse_L", "Formato_L", "Titulos",
     // convert buttons
     "Command1", "Command2",
     // right panel
     "Coord_R", "Units_R", "Zone_R", "Para_2_R", "Fijar_R", "Lat_origen_R", "Lon_origen_R", "Hemisferio_R",
     "Feste_R", "Fnorte_R", "DATUM_R", "LAT_D_R", "LAT_M_R", "LAT_S_R", "LON_D_R", "LON_M_R", "LON_S_R",
-    "ALT_M_R", "File_R", "Browse_R", "Formato_R",
+    "ALT_M_R", "File_R", "Browse_R", "Formato_R", "Continuar",
     // datum shift, top to bottom
     "H_EGM96", "Check1", "Check2", "Check3", "Codigo", "Dx_label", "Dy_label", "Dz_label", "Rx_label",
     "Ry_label", "Rz_label", "SC_label", "XXMM", "YYMM", "ZZMM", "elipsoide_n", "elipsoide_a", "elipsoide_f",

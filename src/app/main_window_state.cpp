@@ -13,7 +13,8 @@ MainWindowState::MainWindowState() {
   conencabezado.enabled = false;
   Herramientas.visible = false;
   Frame8.visible = false;
-  for (Control* c : {&File_L, &File_R, &Browse_L, &Browse_R, &Formato_L, &Formato_R, &Label27, &Formato_Salida})
+  for (Control* c : {&File_L, &File_R, &Browse_L, &Browse_R, &Formato_L, &Formato_R, &Label27, &Formato_Salida, &Titulos,
+                     &Continuar})
     c->visible = false;
   for (Control* c : {&Zone_L, &Hemisferio_L, &Fijar_L, &Automatico_L, &Lon_origen_L, &Lat_origen_L,
                      &Para_2_L, &Feste_L, &Fnorte_L, &Label18, &Label19, &Label20, &Label21, &Line2,

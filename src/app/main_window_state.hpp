@@ -168,7 +168,12 @@ namespace brelosta {
   X(Master, MenuEntry, "Informacion")                             \
   /* the form of a file run's output, beside the file rows */     \
   X(Label27, Label, "Formato de salida")                          \
-  X(Formato_Salida, List, "")
+  X(Formato_Salida, List, "")                                     \
+  /* spreadsheet input: the file rows' options, pasting rows */   \
+  X(Titulos, Check, "Primera línea: títulos")                     \
+  X(Continuar, Check, "Continuar tras errores")                   \
+  X(Edicion, MenuEntry, "Edición")                                \
+  X(Pegar, MenuEntry, "Pegar puntos")
 
 // The progress window of a file conversion.
 #define BRELOSTA_PROGRESS_WINDOW_CONTROLS(X) \
@@ -205,7 +210,9 @@ namespace brelosta {
   X(Text15, Label, "Norte")                       \
   X(Text16, Label, "Este")                        \
   X(Text17, Label, "Grados Decimales")            \
-  X(Text18, Label, "Grados Decimales")
+  X(Text18, Label, "Grados Decimales")             \
+  /* how the file examined separates its fields */ \
+  X(Separador, Label, "")
 
 // The about window.
 #define BRELOSTA_ABOUT_WINDOW_CONTROLS(X) \

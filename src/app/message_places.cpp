@@ -47,14 +47,17 @@ std::string joined(SlotName name) {
 
 }  // namespace
 
-std::string recordPlace(std::string_view filePath, std::size_t record) {
-  const std::string number = std::to_string(record);
-  const std::string name = utf8FromPath(pathFromUtf8(filePath).filename());
-  return "Registro " + number + ", línea " + number + " del archivo " + name;
+std::string fileSource(std::string_view filePath) {
+  return "del archivo " + utf8FromPath(pathFromUtf8(filePath).filename());
 }
 
-std::string stoppedAt(std::string_view filePath, std::size_t record) {
-  std::string place = recordPlace(filePath, record);
+std::string recordPlace(std::string_view source, std::size_t record) {
+  const std::string number = std::to_string(record);
+  return "Registro " + number + ", línea " + number + " " + std::string(source);
+}
+
+std::string stoppedAt(std::string_view source, std::size_t record) {
+  std::string place = recordPlace(source, record);
   place[0] = 'r';
   return "La conversión se detuvo en el " + place;
 }

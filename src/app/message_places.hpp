@@ -12,14 +12,20 @@ namespace brelosta {
 // The second lines of messages: where a failure happened, in the words of
 // the window and of the record layouts.
 
-// "Registro 5, línea 5 del archivo puntos.txt" (the file's name without its
-// folder; a record is also its line, blank lines included).
-std::string recordPlace(std::string_view filePath, std::size_t record);
+// How the messages of a file run name its input: "del archivo puntos.txt"
+// (the file's name without its folder).
+std::string fileSource(std::string_view filePath);
+// Rows pasted from a spreadsheet: "de los puntos pegados".
+inline constexpr std::string_view kPastedSource = "de los puntos pegados";
+
+// "Registro 5, línea 5 del archivo puntos.txt", with the source as
+// fileSource names it (a record is also its line, blank lines included).
+std::string recordPlace(std::string_view source, std::size_t record);
 
 // "La conversión se detuvo en el registro 5, línea 5 del archivo
 // puntos.txt": a failure that is not the record's own (the arithmetic, a
 // parameter box) says where the run stopped.
-std::string stoppedAt(std::string_view filePath, std::size_t record);
+std::string stoppedAt(std::string_view source, std::size_t record);
 
 // The name of a record slot as the layouts write it: "Norte", "Este",
 // "LAT", "LON", "H"; degrees-minutes-seconds add the part, "LAT (minutos)".

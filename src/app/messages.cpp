@@ -34,4 +34,9 @@ void refuse(App& app, std::string_view text, std::string_view detail) {
   throw CommandEnded{};
 }
 
+void stopAt(App& app, const PointFailure& failure) {
+  if (failure.icon == MessageIcon::Warning) refuse(app, failure.text, failure.detail);
+  throw DataError{failure.detail};
+}
+
 }  // namespace brelosta

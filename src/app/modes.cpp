@@ -44,8 +44,10 @@ void switchToFileMode(App& app) {
   MainWindowState& s = app.state;
   s.Herramientas.visible = true;
   s.Conversion.top = kMethodFrameTopFileMode;
-  for (Control* c : {&s.Browse_L, &s.Browse_R, &s.Formato_L, &s.Formato_R, &s.Label27, &s.Formato_Salida})
+  for (Control* c : {&s.Browse_L, &s.Browse_R, &s.Formato_L, &s.Formato_R, &s.Label27, &s.Formato_Salida, &s.Titulos,
+                     &s.Continuar})
     c->visible = true;
+  s.Pegar.enabled = false;  // rows are pasted in point mode
   s.H_EGM96.visible = false;
   s.Frame8.visible = false;
   s.M_Archivo.value = 1;
@@ -84,6 +86,9 @@ void switchToPointMode(App& app) {
   s.Formato_R.visible = false;
   s.Label27.visible = false;
   s.Formato_Salida.visible = false;
+  s.Titulos.visible = false;
+  s.Continuar.visible = false;
+  s.Pegar.enabled = true;
   s.M_Archivo.value = 0;
   s.M_Puntual.value = 1;
   s.File_L.visible = false;

@@ -15,6 +15,10 @@
 namespace brelosta {
 namespace {
 
+// Why a file record in a run that goes on past failures did not convert
+// when its arithmetic failed (a point far outside a projection's domain).
+constexpr std::string_view kNotComputed = ": el punto no se pudo calcular";
+
 constexpr Picture kHeightPicture = parsePicture("##0.0000");
 constexpr Picture kGridHeightPicture = parsePicture("####0.0000");
 constexpr Picture kLocalGridHeightPicture = parsePicture("####0.000");
@@ -165,7 +169,9 @@ std::array<Control*, kMaxSlots> pointEntryBoxes(const SystemPanel& panel, Record
   return {&panel.LAT_D, &panel.LON_D, &panel.ALT_M, nullptr, nullptr, nullptr, nullptr};
 }
 
-ConversionRun::ConversionRun(App& app, ConversionDirection direction) : setup_(app, direction) {
+ConversionRun::ConversionRun(App& app, ConversionDirection direction)
+    : recordSource(fileSource(systemPanel(app.state, sourceSide(direction)).File.text)),
+      setup_(app, direction) {
   const auto boxes = pointEntryBoxes(setup_.target, setup_.targetFamily);
   for (int k = 0; k < slotCount(setup_.targetFamily); ++k)
     shown_.entries[static_cast<std::size_t>(k)] = boxes[static_cast<std::size_t>(k)]->text;
@@ -176,31 +182,49 @@ std::string ConversionRun::place(const PointEntry& entry, std::size_t slot) cons
   const std::string_view text = entry[slot].text;
   if (recordNumber == 0)
     return entryBoxName(setup_.sourceFamily, slot, setup_.source.side) + ": " + quotedText(text);
-  const std::string field = recordPlace(setup_.source.File.text, recordNumber) + ", campo " +
-                            fileFieldName(setup_.sourceFamily, slot);
+  const std::string field =
+      recordPlace(recordSource, recordNumber) + ", campo " + fileFieldName(setup_.sourceFamily, slot);
   return isEmptyEntry(entry[slot]) ? field + " vacío" : field + ": " + quotedText(text);
+}
+
+void ConversionRun::fail(MessageIcon icon, std::string_view text, std::string detail) {
+  PointFailure failure{icon, std::string(text), std::move(detail)};
+  if (recordNumber != 0) throw failure;
+  stopAt(setup_.app, failure);
 }
 
 void ConversionRun::convert(PointEntry& entry) {
   try {
     convertPoint(entry);
+  } catch (const PointFailure& failure) {
+    fail(failure.icon, failure.text, failure.detail);
   } catch (const EntryError& error) {
     // A typed point with an empty box ends silently, as it always has.
     if (error.empty && recordNumber == 0) throw CommandEnded{};
-    if (error.empty) refuse(setup_.app, kEmptyRecordText, place(entry, error.slot));
-    throw DataError{place(entry, error.slot)};
+    if (error.empty) fail(MessageIcon::Warning, kEmptyRecordText, place(entry, error.slot));
+    fail(MessageIcon::Critical, kDataErrorText, place(entry, error.slot));
   } catch (const ZonesTooFarApart& zones) {
     const std::string point =
-        recordNumber == 0 ? "El punto" : recordPlace(setup_.source.File.text, recordNumber) + ": el punto";
-    refuse(setup_.app, kZonesTooFarApart,
-           point + " cae en el huso " + shortestText(zones.automatic, setup_.format) + " y la Zona del " +
-               std::string(sideName(setup_.target.side)) + " es " + shortestText(zones.typed, setup_.format));
+        recordNumber == 0 ? "El punto" : recordPlace(recordSource, recordNumber) + ": el punto";
+    fail(MessageIcon::Warning, kZonesTooFarApart,
+         point + " cae en el huso " + shortestText(zones.automatic, setup_.format) + " y la Zona del " +
+             std::string(sideName(setup_.target.side)) + " es " + shortestText(zones.typed, setup_.format));
   } catch (const DataError& error) {
     // A failure of the arithmetic (or of a parameter box read at the first
     // record) says at least where the run stopped.
     if (!error.detail.empty() || recordNumber == 0) throw;
-    throw DataError{stoppedAt(setup_.source.File.text, recordNumber)};
+    if (goesOn)
+      fail(MessageIcon::Critical, kDataErrorText,
+           recordPlace(recordSource, recordNumber) + std::string(kNotComputed));
+    throw DataError{stoppedAt(recordSource, recordNumber)};
   }
+}
+
+void ConversionRun::readParameters() {
+  if (!setup_.sourceKind || !setup_.targetKind) throw DataError{};
+  setup_.sourceProjection();
+  setup_.targetProjection();
+  setup_.datum.readParameters(setup_.app.state);
 }
 
 void ConversionRun::convertPoint(PointEntry& entry) {
@@ -209,7 +233,7 @@ void ConversionRun::convertPoint(PointEntry& entry) {
   const NumberFormat format = setup.format;
 
   const double sourceHeight = takeSourceHeight(entry, setup.sourceFamily, format);
-  checkSourceRange(setup.app, entry, setup.sourceFamily, *setup.sourceKind,
+  checkSourceRange(format, entry, setup.sourceFamily, *setup.sourceKind,
                    [&](std::size_t slot) { return place(entry, slot); });
   const LatLon position = sourcePosition(setup, entry);
   if (!setup.fileMode) setHemisphereCaptions(setup.app.state, position.latitude);

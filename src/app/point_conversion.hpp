@@ -35,12 +35,23 @@ class ConversionRun {
 
   // Converts one point: the checks, refusals and results of a typed point,
   // in the same order. Writes "0" into the entries the panel would fill.
-  // Throws CommandEnded after a refusal or a silent stop (a typed point
-  // with an empty box) and DataError on a run-time failure. The messages'
-  // second lines name the box and the text typed, or the file record, its
-  // field and the text as read; a file record with an empty coordinate is
-  // refused as "Registro vacío".
+  // A typed point's refusal is shown and ends the command (CommandEnded),
+  // as does an empty box, silently; a run-time failure throws DataError.
+  // A file record's own failure (an entry that is not a number, out of
+  // range or empty, a zone too far) throws it as a PointFailure, which the
+  // file run shows or lists; a file record with an empty coordinate is
+  // refused as "Registro vacío". The messages' second lines name the box
+  // and the text typed, or the file record, its field and the text as
+  // read. A failure of the arithmetic says where the run stopped, or, in a
+  // run that goes on past failed records, is the record's own.
   void convert(PointEntry& entry);
+
+  // Reads every parameter of the window the conversion takes (both panels'
+  // projection parameters, the kinds, the datum shift) before the first
+  // point, so that their refusals and failures stop the run at once; then
+  // every failure of a point is the point's own. A run that goes on past
+  // failed records calls it first.
+  void readParameters();
 
   // Where an entry of the point is, and the text it holds: the box
   // ("Latitud, panel izquierdo: \"95\"") or the record and field.
@@ -61,9 +72,16 @@ class ConversionRun {
   // The file record being converted (from 1; also its line in the file), or
   // 0 for a typed point: where a message can say which point it is about.
   std::size_t recordNumber = 0;
+  // How messages name the records' source (see fileSource).
+  std::string recordSource;
+  // Whether the run goes on past a record that fails.
+  bool goesOn = false;
 
  private:
   void convertPoint(PointEntry& entry);
+  // The failure of the point: thrown for a file record, shown for a typed
+  // point.
+  [[noreturn]] void fail(MessageIcon icon, std::string_view text, std::string detail);
 
   ConversionSetup setup_;
   TargetTexts shown_;

@@ -4,7 +4,6 @@
 
 #include "app/field_reading.hpp"
 #include "app/messages.hpp"
-#include "app/reaction_errors.hpp"
 #include "core/number_reading.hpp"
 
 namespace brelosta {
@@ -71,22 +70,24 @@ double takeSourceHeight(PointEntry& entry, RecordFamily family, NumberFormat for
   return strictEntry(entry, height, format);
 }
 
-void checkSourceRange(App& app, const PointEntry& entry, RecordFamily family, CoordinateSystemKind kind,
-                      const std::function<std::string(std::size_t slot)>& place) {
-  const NumberFormat format = app.state.numberFormat;
+void checkSourceRange(NumberFormat format, const PointEntry& entry, RecordFamily family,
+                      CoordinateSystemKind kind, const std::function<std::string(std::size_t slot)>& place) {
   const std::size_t second = secondSlot(family);
   const double firstValue = lenientEntry(entry[kFirstEntrySlot], format);
   const double secondValue = lenientEntry(entry[second], format);
+  const auto refuseSlot = [&](std::string_view text, std::size_t slot) {
+    throw PointFailure{MessageIcon::Warning, std::string(text), place(slot)};
+  };
   if (kind == CoordinateSystemKind::Geographic) {
     if (!within(firstValue, -kLatitudeLimit, kLatitudeLimit))
-      refuse(app, "La Latitud debe estar entre -88 y 88 grados", place(kFirstEntrySlot));
+      refuseSlot("La Latitud debe estar entre -88 y 88 grados", kFirstEntrySlot);
     if (!within(secondValue, -kLongitudeLimit, kLongitudeLimit))
-      refuse(app, "La Longitud debe estar entre -180 y 180 grados", place(second));
+      refuseSlot("La Longitud debe estar entre -180 y 180 grados", second);
   } else if (kind == CoordinateSystemKind::Utm) {
     if (!within(firstValue, -kUtmNorthLimit, kUtmNorthLimit))
-      refuse(app, "La Coordenada Norte debe estar entre -10.000.000 y 10.000.000 metros", place(kFirstEntrySlot));
+      refuseSlot("La Coordenada Norte debe estar entre -10.000.000 y 10.000.000 metros", kFirstEntrySlot);
     if (!within(secondValue, kUtmEastMinimum, kUtmEastMaximum))
-      refuse(app, "La Coordenada Este debe estar entre 100.000 y 900.000 metros", place(second));
+      refuseSlot("La Coordenada Este debe estar entre 100.000 y 900.000 metros", second);
   }
 }
 

@@ -46,10 +46,10 @@ double lenientEntry(const Field& entry, NumberFormat format);
 double takeSourceHeight(PointEntry& entry, RecordFamily family, NumberFormat format);
 
 // Range checks of a geographic or UTM source point, on lenient values with
-// inclusive bounds; a refusal ends the command, with `place(slot)` as the
-// message's second line.
-void checkSourceRange(App& app, const PointEntry& entry, RecordFamily family, CoordinateSystemKind kind,
-                      const std::function<std::string(std::size_t slot)>& place);
+// inclusive bounds; a point out of range throws its refusal (PointFailure),
+// with `place(slot)` as the message's second line.
+void checkSourceRange(NumberFormat format, const PointEntry& entry, RecordFamily family,
+                      CoordinateSystemKind kind, const std::function<std::string(std::size_t slot)>& place);
 
 // The latitude and longitude of a geographic entry, in signed decimal
 // degrees. Empty entries become "0"; in degree-minute-second entry the sign

@@ -1,5 +1,6 @@
 #include "app/preview.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -13,6 +14,8 @@
 #include "core/platform/files.hpp"
 #include "core/text_file.hpp"
 #include "core/windows1252.hpp"
+#include "formats/first_record.hpp"
+#include "formats/point_file.hpp"
 #include "formats/record_layout.hpp"
 
 namespace brelosta {
@@ -20,6 +23,9 @@ namespace {
 
 constexpr std::string_view kMetres = "Metros";
 constexpr std::array<std::string_view, 3> kCoordinateTypes = {kMetres, kDmsText, kDecimalDegreesText};
+
+// How the preview says which separator splits the file's fields.
+constexpr std::string_view kSeparatorCaption = "Campos separados por: ";
 
 // The preview shows the first lines of a file and as many parsed rows.
 constexpr std::size_t kPreviewLines = 6;
@@ -39,8 +45,9 @@ void emptyValueColumns(PreviewWindowState& p) {
 }
 
 // The first lines of a file (at most `count`, without their line ends),
-// read without loading the rest of a large file; nothing when the file
-// cannot be read.
+// read without loading the rest of a large file, and at most as many bytes
+// as a point file's longest line (a longer line is cut); nothing when the
+// file cannot be read.
 std::optional<std::vector<std::string>> firstLines(const std::filesystem::path& path, std::size_t count) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return std::nullopt;
@@ -57,7 +64,7 @@ std::optional<std::vector<std::string>> firstLines(const std::filesystem::path& 
     if (lines.size() > count || atEnd) break;
     const std::size_t read = std::fread(buffer, 1, sizeof buffer, file);
     bytes.append(buffer, read);
-    atEnd = read < sizeof buffer;
+    atEnd = read < sizeof buffer || bytes.size() >= kMaxLineBytes;
   }
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
@@ -88,15 +95,17 @@ struct PreviewRow {
 };
 
 // Splits the lines as the batch run reads records: each record from its
-// own line, with the chosen type and layout; nothing when the run would
-// refuse one of them (a line with the wrong number of fields).
+// own line, with the chosen type and layout and the file's separator;
+// nothing when the run would refuse one of them (a line with the wrong
+// number of fields).
 std::optional<std::vector<PreviewRow>> parseRows(const std::vector<std::string>& lines, std::size_t rowCount,
-                                                 const RecordPlan& plan, NumberFormat format) {
+                                                 const RecordPlan& plan, char separator,
+                                                 NumberFormat format) {
   std::vector<PreviewRow> rows(rowCount);
   std::vector<Field> scratch;
   for (std::size_t i = 0; i < rowCount && i < lines.size(); ++i) {
     if (!holdsRecord(lines[i])) continue;
-    const SplitRecord record = splitRecord(lines[i], plan, scratch);
+    const SplitRecord record = splitRecord(lines[i], plan, scratch, separator);
     if (!record.complete) return std::nullopt;
     rows[i].read = true;
     rows[i].id = std::string(record.id);
@@ -150,7 +159,10 @@ void previewCoordSelected(App& app) {
   p.Text18.visible = family == RecordFamily::GeographicDecimal;
 }
 
-void previewFormatSelected(App& app) { emptyValueColumns(app.state.Preview); }
+void previewFormatSelected(App& app) {
+  emptyValueColumns(app.state.Preview);
+  app.state.Preview.Separador.text.clear();
+}
 
 void previewBrowse(App& app) {
   PreviewWindowState& p = app.state.Preview;
@@ -169,6 +181,7 @@ void previewExamine(App& app) {
   PreviewWindowState& p = app.state.Preview;
   p.List1.entries.clear();
   emptyValueColumns(p);
+  p.Separador.text.clear();
   if (p.File_Preview.text.empty()) return;
 
   const auto lines = firstLines(pathFromUtf8(p.File_Preview.text), kPreviewLines);
@@ -181,7 +194,15 @@ void previewExamine(App& app) {
   const RecordFamily family = familyOf(p.Coord.text);
   const auto plan = recordPlan(p.Formato.text, family);
   if (!plan) return;
-  const auto rows = parseRows(*lines, rowCount, *plan, app.state.numberFormat);
+  // The separator the run would take, from the first line that holds a
+  // record.
+  const auto first = std::find_if(lines->begin(), lines->end(), [](const std::string& line) {
+    return holdsRecord(line) && !isBlankLine(line);
+  });
+  const char separator = first == lines->end() ? ',' : fieldSeparator(*first, plan, app.state.numberFormat);
+  if (first != lines->end())
+    p.Separador.text = std::string(kSeparatorCaption) + std::string(separatorName(separator));
+  const auto rows = parseRows(*lines, rowCount, *plan, separator, app.state.numberFormat);
   if (!rows) return;
   for (const PreviewRow& row : *rows) showRow(p, row, family);
 }

@@ -18,6 +18,7 @@ class RecordingToolkit : public Toolkit {
   void setWaitCursor(bool on) override;
   void progressChanged(float value) override;
   bool cancelRequested() override { return cancel; }
+  std::optional<std::string> clipboardText() override { return clipboard; }
   bool startHelpViewer(const std::filesystem::path& guide) override;
   void endProgram() override { ended = true; }
 
@@ -27,6 +28,8 @@ class RecordingToolkit : public Toolkit {
   // What the next file dialogs return; nothing (or none left) = cancelled.
   std::deque<std::optional<std::string>> files;
   bool helpViewerAvailable = true;
+  // What the clipboard holds.
+  std::optional<std::string> clipboard;
   bool cancel = false;
   // Called for every message box when it is shown.
   std::function<void(const MessageRequest&)> onMessage;

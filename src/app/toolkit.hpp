@@ -36,8 +36,8 @@ struct FileDialogRequest {
 
 // What the program needs of a user-interface toolkit beyond the control
 // values of MainWindowState: modal boxes and dialogs, the mouse pointer, the
-// progress window while a file run goes on, the help viewer, and ending the
-// program. There is a Qt implementation, a headless one for the command line
+// progress window while a file run goes on, the clipboard, the help viewer,
+// and ending the program. There is a Qt implementation, a headless one for the command line
 // and a recording one for tests.
 class Toolkit {
  public:
@@ -55,6 +55,9 @@ class Toolkit {
   virtual void progressChanged(float value) = 0;
   // Whether the user has asked to cancel the running file conversion.
   virtual bool cancelRequested() = 0;
+  // The text on the system's clipboard (UTF-8), or nothing when it holds
+  // none.
+  virtual std::optional<std::string> clipboardText() = 0;
   // Starts the help viewer on the guide without waiting; false when no
   // viewer could be started.
   virtual bool startHelpViewer(const std::filesystem::path& guide) = 0;

@@ -8,6 +8,7 @@
 
 #include "app/commands.hpp"
 #include "app/configuration.hpp"
+#include "app/convert_command.hpp"
 #include "app/number_format_choice.hpp"
 #include "app/output_format.hpp"
 #include "app/startup.hpp"
@@ -19,10 +20,10 @@
 namespace brelosta {
 
 const std::string_view kConvertUsage =
-    R"(Uso: brelosta-cli convert --config ARCHIVO --in ENTRADA --out SALIDA
-                         [--reverse] [--report] [--workdir CARPETA]
-                         [--format FORMATO [--bom] [--heights]]
-                         [--number-format point|comma]
+    R"usage(Uso: brelosta-cli convert --config ARCHIVO --in ENTRADA --out SALIDA
+                         [--reverse] [--report] [--format FORMATO [--bom] [--heights]]
+                         [--header-line] [--keep-going]
+                         [--workdir CARPETA] [--number-format point|comma]
 
 Convierte un archivo de puntos tal como lo haría la ventana del programa en
 el modo "Conversion Archivos". Prepare ambos paneles en la ventana (sistema
@@ -63,6 +64,15 @@ Opciones:
   --format dxf             DXF R12 para AutoCAD, en metros del sistema de
                            llegada (solo sistemas proyectados): POINT en la
                            capa PUNTOS, Id en NOMBRES, altura en COTAS
+  --header-line            la primera línea de ENTRADA tiene los títulos de
+                           las columnas y no es un registro ("Primera
+                           línea: títulos"); los registros conservan el
+                           número de su línea
+  --keep-going             un registro que falla no se convierte y la
+                           conversión sigue ("Continuar tras errores"):
+                           SALIDA tiene los registros convertidos y la
+                           lista de los que fallaron queda al lado, en
+                           NOMBRE.errores.txt
   --workdir CARPETA        carpeta con datum.txt y elipsoide.txt (por
                            omisión, la actual si tiene datum.txt; si no,
                            Brelosta en la carpeta de documentos, que se
@@ -78,6 +88,14 @@ Sin --number-format vale la variable BRELOSTA_NUMBER_FORMAT (point o
 comma) y, sin ella, el formato de la configuración regional, como en la
 ventana: una configuración guardada allí convierte igual aquí.
 
+Sin --header-line ni --keep-going valen las opciones de la configuración.
+
+ENTRADA puede separar sus campos con comas, con punto y coma o con
+tabuladores (como guardan el texto las hojas de cálculo): lo decide su
+primer registro, que se lee con comas siempre que con comas sea un
+registro del formato; con punto y coma o tabuladores, los decimales pueden
+llevar coma ("1163200,562") o punto.
+
 Los mensajes que la ventana mostraría se escriben en la salida de errores
 como "Atención: TEXTO"; la segunda línea del mensaje (dónde y por qué: el
 archivo y el motivo, o el registro, su línea, el campo y el texto leído)
@@ -89,7 +107,10 @@ Código de salida:
   1  la conversión terminó sin escribirlo, tras un mensaje; se avisa
      "no se escribió el archivo de salida"
   2  la línea de órdenes es incorrecta
-)";
+  3  con --keep-going, el archivo de salida se escribió sin los registros
+     que fallaron; se avisa "Conversión completa con errores: N de M
+     registros no convertidos (lista en NOMBRE.errores.txt)"
+)usage";
 
 namespace {
 
@@ -103,6 +124,8 @@ struct ConvertOptions {
   // The "Formato de salida" entry --format asks for; nothing keeps the
   // configuration's.
   std::optional<OutputFormat> format;
+  bool headerLine = false;
+  bool keepGoing = false;
   NumberFormat numberFormat = NumberFormat::point();
 };
 
@@ -142,6 +165,10 @@ std::optional<ConvertOptions> parseOptions(const std::vector<std::string_view>& 
       heights = true;
     } else if (arg == "--format" && hasValue) {
       outputName = args[++k];
+    } else if (arg == "--header-line") {
+      options.headerLine = true;
+    } else if (arg == "--keep-going") {
+      options.keepGoing = true;
     } else if (arg == "--config" && hasValue) {
       options.configuration = path();
     } else if (arg == "--in" && hasValue) {
@@ -209,6 +236,8 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
   click(app, state.M_Archivo);
   if (options->format) selectIndex(app, state.Formato_Salida, static_cast<int>(*options->format));
   click(app, options->report ? state.conencabezado : state.sinencabezado);
+  if (options->headerLine) state.Titulos.value = 1;
+  if (options->keepGoing) state.Continuar.value = 1;
   Control& inputBox = options->reverse ? state.File_R : state.File_L;
   Control& outputBox = options->reverse ? state.File_L : state.File_R;
   inputBox.text = utf8FromPath(options->input);
@@ -221,6 +250,10 @@ int convertCommand(const std::vector<std::string_view>& args, std::ostream& out,
   toolkit.finishProgress();
   const auto after = platform::fileIdentity(options->output);
   if (!after || after == before) return notWritten(err);
+  if (state.Progreso.espere.text.starts_with(kDoneWithErrors)) {
+    err << state.Progreso.espere.text << '\n';
+    return 3;
+  }
   return 0;
 }
 

@@ -51,6 +51,9 @@ Acciones:
   enter NOMBRE          la tecla Intro en una casilla de un panel (convierte hacia el otro)
   answer yes|no         respuesta al próximo mensaje de Sí/No
   file [RUTA]           lo que devuelve el próximo diálogo de archivo (sin RUTA: cancelado)
+  clipboard [RUTA]      el portapapeles tiene el texto del archivo RUTA (sin RUTA: nada)
+  paste NOMBRE          Ctrl+V en el control: en una casilla de un panel, en el modo
+                        de puntos, pega las filas del portapapeles (Pegar puntos)
   print NOMBRE...       una línea NOMBRE=valor por control
   state NOMBRE          visibilidad, habilitación, marca, índice, ancho y posición
   entries NOMBRE        las entradas de una lista, una por línea

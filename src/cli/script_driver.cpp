@@ -7,9 +7,12 @@
 
 #include "app/commands.hpp"
 #include "app/keyboard.hpp"
+#include "app/paste.hpp"
 #include "app/recording_toolkit.hpp"
 #include "app/startup.hpp"
 #include "cli/message_lines.hpp"
+#include "core/path_text.hpp"
+#include "core/text_file.hpp"
 
 namespace brelosta {
 namespace {
@@ -73,6 +76,7 @@ bool ScriptSession::runLine(std::string_view line, int lineNumber) {
     return true;
   }
   if (verb == "print") return print(rest);
+  if (verb == "clipboard") return clipboard(rest);
   const auto [name, argument] = firstWord(rest);
   Control* control = findControl(state_, name);
   if (control == nullptr) return fail("control desconocido: " + std::string(name));
@@ -88,6 +92,10 @@ bool ScriptSession::runLine(std::string_view line, int lineNumber) {
     enterPressed(app_, *control);  // nothing happens outside the panels' boxes
     return true;
   }
+  if (verb == "paste") {
+    paste(*control);
+    return true;
+  }
   if (verb == "state") return printState(name, *control);
   if (verb == "entries") {
     for (std::size_t k = 0; k < control->entries.size(); ++k)
@@ -100,6 +108,27 @@ bool ScriptSession::runLine(std::string_view line, int lineNumber) {
 bool ScriptSession::fail(const std::string& why) {
   err_ << "línea " << lineNumber_ << ": " << why << '\n';
   return false;
+}
+
+bool ScriptSession::clipboard(std::string_view path) {
+  if (path.empty()) {
+    toolkit_.clipboard.reset();
+    return true;
+  }
+  auto text = readTextFile(pathFromUtf8(path));
+  if (!text) return fail("no se pudo leer el archivo: " + std::string(path));
+  toolkit_.clipboard = std::move(*text);
+  return true;
+}
+
+void ScriptSession::paste(Control& box) {
+  const auto& text = toolkit_.clipboard;
+  if (const auto side = pasteSide(state_, box); side && text && holdsRows(*text)) {
+    pastePoints(app_, *side);
+    return;
+  }
+  // A box takes one line, without its line end.
+  if (box.kind == ControlKind::Box && text) box.text = text->substr(0, text->find_first_of("\r\n"));
 }
 
 bool ScriptSession::answer(std::string_view rest) {

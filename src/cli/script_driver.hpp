@@ -38,6 +38,12 @@ class ScriptSession {
  private:
   bool fail(const std::string& why);
   bool answer(std::string_view rest);
+  // The clipboard holds the text of a file (UTF-8 or Windows-1252), or
+  // nothing without one.
+  bool clipboard(std::string_view path);
+  // Ctrl+V in a control: a panel's box in point mode pastes the rows the
+  // clipboard holds; otherwise a box takes the clipboard's text.
+  void paste(Control& box);
   bool set(Control& control, std::string_view text);
   bool select(Control& control, std::string_view text);
   bool index(Control& control, std::string_view text);

@@ -19,6 +19,7 @@ class TerminalToolkit : public Toolkit {
   void setWaitCursor(bool /*on*/) override {}
   void progressChanged(float value) override;
   bool cancelRequested() override { return false; }
+  std::optional<std::string> clipboardText() override { return std::nullopt; }
   bool startHelpViewer(const std::filesystem::path& /*guide*/) override { return false; }
   void endProgram() override {}
 

@@ -29,6 +29,14 @@ std::optional<double> strictValue(std::string_view text, NumberFormat format);
 // its thousands marked; "1.150.000", "1.150,25" and "100,25" are clear.
 bool ambiguousGrouping(std::string_view text, NumberFormat format);
 
+// The strict value of a text as a box reads it: nothing for a text that is
+// not a number, nor for one whose only group separator may be a decimal
+// mark (a text field of a point file is read as a box would read it).
+inline std::optional<double> boxValue(std::string_view text, NumberFormat format) {
+  if (ambiguousGrouping(text, format)) return std::nullopt;
+  return strictValue(text, format);
+}
+
 // The short decimal a text starts with: an optional sign, digits and at
 // most one `mark` with digits after it, no exponent. `end` is where it
 // stops; `value` is its value when it has a digit and at most 15

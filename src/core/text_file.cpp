@@ -158,6 +158,8 @@ void ScratchFile::write(std::string_view bytes) {
   if (file_ != nullptr) behind_.write(bytes);
 }
 
+bool ScratchFile::flush() { return file_ != nullptr && behind_.finish() && std::fflush(file_) == 0; }
+
 bool ScratchFile::readBack(const std::function<void(std::string_view bytes)>& read) {
   if (file_ == nullptr || !behind_.finish() || std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0)
     return false;

@@ -78,6 +78,10 @@ class ScratchFile {
 
   bool ok() const { return file_ != nullptr && !behind_.failed(); }
   void write(std::string_view bytes);
+  // Hands what was written to the file, so that it may be opened by name;
+  // false when the file could not take it.
+  bool flush();
+  const std::filesystem::path& path() const { return path_; }
   // Hands every byte written, in order and in large pieces, to `read`.
   bool readBack(const std::function<void(std::string_view bytes)>& read);
 

@@ -13,6 +13,8 @@ namespace brelosta {
 namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{1} << 18;
+// A line within one block is never cut.
+static_assert(kBlockSize <= kMaxLineBytes);
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The place in a word read from memory of the first byte whose high bit is
@@ -122,8 +124,22 @@ bool PointFile::rewind() {
   return std::fseek(file_.get(), 0, SEEK_SET) == 0;
 }
 
+void PointFile::appendPart(std::string_view piece) {
+  if (lineTooLong_) return;
+  const std::size_t room = kMaxLineBytes - partial_.size();
+  if (piece.size() <= room) {
+    partial_ += piece;
+    return;
+  }
+  lineTooLong_ = true;
+  std::size_t cut = room;
+  while (cut > 0 && (static_cast<unsigned char>(piece[cut]) & 0xC0) == 0x80) --cut;
+  partial_.append(piece.substr(0, cut));
+}
+
 bool PointFile::nextBytes(std::string_view& bytes) {
   partial_.clear();
+  lineTooLong_ = false;
   while (true) {
     if (position_ == block_.size()) {
       block_.resize(kBlockSize);
@@ -144,7 +160,7 @@ bool PointFile::nextBytes(std::string_view& bytes) {
     }
     const std::size_t end = lineEnd(block_, position_);
     if (end == block_.size()) {
-      partial_.append(block_, position_, end - position_);
+      appendPart(std::string_view(block_).substr(position_, end - position_));
       position_ = end;
       continue;
     }
@@ -159,7 +175,7 @@ bool PointFile::nextBytes(std::string_view& bytes) {
     if (partial_.empty()) {
       bytes = line;
     } else {
-      partial_ += line;
+      appendPart(line);
       bytes = partial_;
     }
     return true;
@@ -180,13 +196,14 @@ bool PointFile::next(std::string& line) {
   return true;
 }
 
-SplitRecord readRecord(std::string_view line, const std::optional<RecordPlan>& plan, std::vector<Field>& scratch) {
+SplitRecord readRecord(std::string_view line, const std::optional<RecordPlan>& plan,
+                       std::vector<Field>& scratch, char separator) {
   if (!plan || !holdsRecord(line)) {
     SplitRecord none;
     none.complete = true;  // nothing was split, so nothing was left over
     return none;
   }
-  return splitRecord(line, *plan, scratch);
+  return splitRecord(line, *plan, scratch, separator);
 }
 
 }  // namespace brelosta

@@ -14,6 +14,9 @@ namespace brelosta {
 
 // The most records a point file may hold.
 inline constexpr std::size_t kMaxRecords = 999999;
+// The longest line a point file hands out whole (bytes): a record is a few
+// fields, and a longer line, such as a binary file's, is never held whole.
+inline constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
 
 // A point file read in blocks, never whole. Opening it reads it through once
 // to tell its encoding (UTF-8 when the whole file is valid UTF-8, after an
@@ -36,6 +39,9 @@ class PointFile {
   // The next line into `line`; false after the last record, or when the
   // file could not be read again.
   bool next(std::string& line);
+  // Whether that line was longer than kMaxLineBytes: it was cut there, at
+  // the start of a character.
+  bool lineTooLong() const { return lineTooLong_; }
   // Lets go of the file, so that it may be replaced (Windows replaces no
   // file that is open, and the output may be the input file itself).
   void close() { file_.reset(); }
@@ -51,12 +57,16 @@ class PointFile {
   // The next line's bytes, pointing into the block or into `partial_`;
   // false at the end of the file.
   bool nextBytes(std::string_view& bytes);
+  // Adds a piece of a line that runs across blocks to `partial_`, up to
+  // kMaxLineBytes.
+  void appendPart(std::string_view piece);
 
   std::unique_ptr<std::FILE, Closer> file_;
   std::string block_;
   std::size_t position_ = 0;  // in block_
   std::string partial_;       // a line that runs across blocks
   bool lineFeedToSkip_ = false;  // the last line ended with a CR at a block's end
+  bool lineTooLong_ = false;     // the line being read is cut at kMaxLineBytes
   bool failed_ = false;
   bool highBytesSeen_ = false;  // a block read so far held a byte above 0x7F
   bool utf8_ = true;
@@ -69,6 +79,7 @@ class PointFile {
 // One record split from its line (see SplitRecord): a line that holds no
 // record, or a layout that does not fit the panel, gives every slot empty,
 // the height included.
-SplitRecord readRecord(std::string_view line, const std::optional<RecordPlan>& plan, std::vector<Field>& scratch);
+SplitRecord readRecord(std::string_view line, const std::optional<RecordPlan>& plan,
+                       std::vector<Field>& scratch, char separator = ',');
 
 }  // namespace brelosta

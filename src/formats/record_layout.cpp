@@ -78,8 +78,9 @@ std::optional<RecordPlan> recordPlan(std::string_view layoutName, RecordFamily f
   return plan;
 }
 
-SplitRecord splitRecord(std::string_view line, const RecordPlan& plan, std::vector<Field>& scratch) {
-  splitFields(line, scratch);
+SplitRecord splitRecord(std::string_view line, const RecordPlan& plan, std::vector<Field>& scratch,
+                        char separator) {
+  splitFieldsAt(line, separator, scratch);
   SplitRecord record;
   record.complete = scratch.size() == plan.fieldSlots.size();
   const std::size_t count = std::min(scratch.size(), plan.fieldSlots.size());

@@ -66,7 +66,18 @@ struct SplitRecord {
 // Splits a line into the plan's slots: the fields in layout order, a layout
 // without height getting the number 0 as height. Fields beyond the line's
 // last one stay empty, fields beyond the layout's last one are dropped.
-SplitRecord splitRecord(std::string_view line, const RecordPlan& plan, std::vector<Field>& scratch);
+// Fields end at `separator`: a comma (splitFields), or ";" or a tab
+// (splitSeparatedFields).
+SplitRecord splitRecord(std::string_view line, const RecordPlan& plan, std::vector<Field>& scratch,
+                        char separator = ',');
+
+// The fields of a line that ends them at `separator`.
+inline void splitFieldsAt(std::string_view line, char separator, std::vector<Field>& fields) {
+  if (separator == ',')
+    splitFields(line, fields);
+  else
+    splitSeparatedFields(line, separator, fields);
+}
 
 // A line shorter than two characters (a blank line) holds no record.
 inline bool holdsRecord(std::string_view line) { return line.size() >= 2; }

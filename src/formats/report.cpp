@@ -1,6 +1,7 @@
 #include "formats/report.hpp"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <span>
@@ -19,6 +20,7 @@ constexpr std::size_t kSeparatorWidth = 80;
 constexpr std::size_t kShortName = 14;  // characters; shorter names take one more zone advance
 constexpr std::size_t kStationWidth = 8;
 constexpr std::string_view kNoStation = "     -    ";
+constexpr std::string_view kNotConverted = "no convertido";
 
 constexpr std::string_view kReferenceOnSource = "ITRF94_1995.4 / REGVEN";
 constexpr std::string_view kReferenceOnTarget = "ITRF94_1995.4 /REGVEN ";
@@ -150,8 +152,8 @@ void appendSlot(std::string& out, const Field& slot, Picture picture, NumberForm
   const std::size_t start = out.size();
   bool negative = false;
   if (slot.isNumber()) {
-    if (!appendDecimalPicture(out, slot.text, '.', picture, format))
-      appendPicture(out, plainNumber(slot.text).value_or(0.0), picture, format);
+    if (!appendDecimalPicture(out, slot.text, slot.mark, picture, format))
+      appendPicture(out, slot.number, picture, format);
     negative = slot.text.starts_with('-');
   } else if (appendDecimalPicture(out, slot.text, format.decimalMark, picture, format)) {
     negative = slot.text.starts_with('-');
@@ -248,7 +250,7 @@ void appendReportRow(std::string& out, ReportTable table, std::size_t number, st
   for (std::size_t k = 0; k < columns.size(); ++k) {
     at += columns[k].gap;
     const Field& slot = slots[k];
-    const char mark = slot.isNumber() ? '.' : format.decimalMark;
+    const char mark = slot.isNumber() ? slot.mark : format.decimalMark;
     char* const end = writeDecimalPicture(at, slot.text, mark, columns[k].picture, format, columns[k].degrees);
     if (end == nullptr) {
       // A cell that is not a plain decimal: this one and the rest are
@@ -263,6 +265,19 @@ void appendReportRow(std::string& out, ReportTable table, std::size_t number, st
     at = end;
   }
   out.resize(static_cast<std::size_t>(at - out.data()));
+}
+
+void appendFailedRow(std::string& out, ReportTable table, std::size_t number, std::string_view id) {
+  const Station station = stationOf(id);
+  std::array<char, 4 + kNumberPlaces> start;
+  start.fill(' ');
+  char* const numberEnd = writeRecordNumber(start.data() + 4, number);
+  out.append(start.data(), static_cast<std::size_t>(numberEnd - start.data()));
+  out.append(2 + station.blanks, ' ');
+  out += station.text;
+  const std::span<const Column> columns = columnsOf(table);
+  if (!columns.empty()) out.append(columns.front().gap, ' ');
+  out += kNotConverted;
 }
 
 namespace {

@@ -51,6 +51,11 @@ ReportTable reportTable(const ReportPanel& panel);
 void appendReportRow(std::string& out, ReportTable table, std::size_t number, std::string_view id,
                      const std::array<Field, kMaxSlots>& slots, NumberFormat format);
 
+// The row of a record that was not converted (a run that goes on past
+// failed records): its number and station as every row has them, then
+// "no convertido" where the first coordinate starts.
+void appendFailedRow(std::string& out, ReportTable table, std::size_t number, std::string_view id);
+
 // The fixed-width conversion report around its two tables of points, whose
 // rows (appendReportRow, each ended with CR LF) the writer streams between
 // the parts: the head (banner, general data, datum data when the two datums

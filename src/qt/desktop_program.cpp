@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 #include "app/commands.hpp"
 #include "app/keyboard.hpp"
 #include "app/messages.hpp"
+#include "app/paste.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/startup.hpp"
 #include "app/working_folder.hpp"
@@ -104,8 +107,21 @@ void DesktopProgram::connectUserActions() {
       connect(edit, &QLineEdit::returnPressed, this, [this, control] {
         if (Control* button = convertButtonForEnter(state_, *control)) clicked(*button);
       });
+      pasteBoxes_.emplace(edit, control);
+      edit->installEventFilter(this);
     }
   }
+}
+
+bool DesktopProgram::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+    return QObject::eventFilter(watched, event);
+  const auto box = pasteBoxes_.find(watched);
+  if (box == pasteBoxes_.end() || busy()) return false;
+  const auto side = pasteSide(state_, *box->second);
+  if (!side || !holdsRows(stateText(QApplication::clipboard()->text()))) return false;
+  runInBackground([this, source = *side] { pastePoints(app_, source); });
+  return true;
 }
 
 void DesktopProgram::clicked(Control& control) {

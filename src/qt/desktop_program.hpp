@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "app/app.hpp"
@@ -54,6 +55,11 @@ class DesktopProgram : public QObject {
     return qobject_cast<Widget*>(binder_.target(name));
   }
 
+ protected:
+  // Ctrl+V in a panel's box with rows on the clipboard pastes them (see
+  // pasteSide) instead of the box taking the text.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void connectUserActions();
   void clicked(Control& control);
@@ -77,6 +83,7 @@ class DesktopProgram : public QObject {
   SecondaryWindow* aboutWindow_ = nullptr;
   MainWindowState progressCopy_;
   QThread* worker_ = nullptr;
+  std::map<QObject*, Control*> pasteBoxes_;
   bool reacting_ = false;
 };
 

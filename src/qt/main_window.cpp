@@ -16,6 +16,7 @@
 #include "app/keyboard.hpp"
 #include "app/system_panel.hpp"
 #include "qt/clickable_label.hpp"
+#include "qt/control_view.hpp"
 #include "qt/pictures.hpp"
 #include "qt/twip_row.hpp"
 
@@ -91,6 +92,12 @@ class Builder {
     return button;
   }
   QCheckBox* check(Control& control) { return binder_.bind(control, new QCheckBox); }
+  // A check box that carries its own caption.
+  QCheckBox* captionedCheck(Control& control) {
+    QCheckBox* box = check(control);
+    box->setText(qtText(control.text));
+    return box;
+  }
   QFrame* line(Control& control) {
     auto* line = binder_.bind(control, new QFrame);
     line->setFrameShape(QFrame::HLine);
@@ -157,10 +164,11 @@ class Builder {
 
   // The point rows of one panel, with its file row in the same place: the
   // file box over the latitude row, the record-layout list over the
-  // longitude row. The row titles hide the "Formato" captions beneath them
-  // while they show; the left panel has a spare one under its latitude
-  // title.
-  QWidget* pointRows(const SystemPanel& panel, Control& formatCaption, Control* spareFormatCaption) {
+  // longitude row, an option of the file run over the height row. The row
+  // titles hide the "Formato" captions beneath them while they show; the
+  // left panel has a spare one under its latitude title.
+  QWidget* pointRows(const SystemPanel& panel, Control& formatCaption, Control* spareFormatCaption,
+                     Control& fileOption) {
     auto* rows = new QWidget;
     QGridLayout* grid = newGrid(rows);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -186,6 +194,7 @@ class Builder {
     heightRow->place(box(panel.ALT_M), kDegreesBox, kWholeCoordinateWidth);
     heightRow->place(label(panel.heightUnitLabel), kMinutesSign, kSignWidth);
     grid->addWidget(heightRow, 2, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(captionedCheck(fileOption), 2, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(box(panel.File), 0, 1);
     grid->addWidget(button(panel.Browse), 0, 2);
     grid->addWidget(list(panel.Formato, 16), 1, 1, 1, 2, Qt::AlignLeft);
@@ -226,11 +235,13 @@ class Builder {
       rows->layout()->setContentsMargins(margin, margin, margin, margin);
       return rows;
     };
-    grid->addWidget(inset(pointRows(systemPanel(state_, Side::Left), state_.Label13, &state_.Label12)), row,
-                    kLeftColumn, 1, 2);
+    grid->addWidget(
+        inset(pointRows(systemPanel(state_, Side::Left), state_.Label13, &state_.Label12, state_.Titulos)),
+        row, kLeftColumn, 1, 2);
     grid->addWidget(convertButtons(), row, kMiddleColumn, Qt::AlignCenter);
-    grid->addWidget(inset(pointRows(systemPanel(state_, Side::Right), state_.Label15, nullptr)), row,
-                    kMiddleColumn + 1, 1, 2);
+    grid->addWidget(
+        inset(pointRows(systemPanel(state_, Side::Right), state_.Label15, nullptr, state_.Continuar)), row,
+        kMiddleColumn + 1, 1, 2);
   }
 
   QGroupBox* methodFrame() {
@@ -376,6 +387,11 @@ class Builder {
     entry(file, state_.Geoidal, true);
     separator(file, state_.barra3);
     entry(file, state_.Salir);
+    QMenu* edit = menu(nullptr, state_.Edicion);
+    QAction* paste = entry(edit, state_.Pegar);
+    // A text box takes Ctrl+V itself (the program then looks whether it is
+    // a block of rows, see DesktopProgram); elsewhere the entry does.
+    paste->setShortcut(QKeySequence::Paste);
     QMenu* tools = menu(nullptr, state_.Herramientas);
     entry(tools, state_.Revisar);
     QMenu* help = menu(nullptr, state_.Ayuda);

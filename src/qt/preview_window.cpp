@@ -119,6 +119,9 @@ SecondaryWindow* buildPreviewWindow(PreviewWindowState& state, WidgetBinder& bin
   overlay(state.Text17, state.Text15, 9);
   overlay(state.Text18, state.Text16, 10);
   layout->addLayout(table);
+  auto* separator = binder.bind(state.Separador, new QLabel);
+  separator->setTextFormat(Qt::PlainText);
+  layout->addWidget(separator);
   return window;
 }
 

@@ -1,6 +1,7 @@
 #include "qt/qt_toolkit.hpp"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -119,6 +120,14 @@ MessageAnswer QtToolkit::showMessage(const MessageRequest& request) {
 std::optional<std::string> QtToolkit::chooseFile(const FileDialogRequest& request) {
   return onUserInterfaceThread<std::optional<std::string>>(
       [&] { return runFileDialog(dialogParent ? dialogParent() : nullptr, request); });
+}
+
+std::optional<std::string> QtToolkit::clipboardText() {
+  return onUserInterfaceThread<std::optional<std::string>>([]() -> std::optional<std::string> {
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) return std::nullopt;
+    return stateText(text);
+  });
 }
 
 void QtToolkit::waitCursorSwitched(bool on) {

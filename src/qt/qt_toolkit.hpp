@@ -25,6 +25,7 @@ class QtToolkit : public QObject, public BackgroundRunToolkit {
 
   MessageAnswer showMessage(const MessageRequest& request) override;
   std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+  std::optional<std::string> clipboardText() override;
   bool startHelpViewer(const std::filesystem::path& guide) override;
 
   void post(std::function<void()> job) override;

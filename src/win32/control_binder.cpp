@@ -342,6 +342,8 @@ void ControlBinder::showChild(const Binding& binding, const Control& control, bo
       setText(window, control.text);
       break;
     case ControlKind::Check: {
+      // A check box with a caption of its own; the others have theirs beside.
+      if (!control.text.empty()) setText(window, control.text);
       const WPARAM check = control.checked() ? BST_CHECKED : BST_UNCHECKED;
       if (static_cast<WPARAM>(SendMessageW(window, BM_GETCHECK, 0, 0)) != check)
         SendMessageW(window, BM_SETCHECK, check, 0);

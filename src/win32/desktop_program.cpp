@@ -7,6 +7,7 @@
 #include "app/commands.hpp"
 #include "app/keyboard.hpp"
 #include "app/messages.hpp"
+#include "app/paste.hpp"
 #include "app/reaction_errors.hpp"
 #include "app/startup.hpp"
 #include "app/working_folder.hpp"
@@ -168,6 +169,10 @@ bool DesktopProgram::dispatchDialogMessage(MSG& message) {
         return true;
       }
   }
+  const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+  if (message.message == WM_KEYDOWN && message.wParam == 'V' && control &&
+      (message.hwnd == main_ || IsChild(main_, message.hwnd)) && pastePressed(message.hwnd))
+    return true;
   for (HWND dialog : dialogs)
     if (IsDialogMessageW(dialog, &message)) return true;
   return false;
@@ -246,6 +251,22 @@ void DesktopProgram::enterPressed(HWND focus) {
   const ControlBinder::Binding* binding = binder_.find(main_, GetDlgCtrlID(focus));
   if (binding == nullptr) return;
   if (Control* button = convertButtonForEnter(state_, *binding->control)) clicked(*button);
+}
+
+bool DesktopProgram::pastePressed(HWND focus) {
+  if (busy()) return false;
+  const ControlBinder::Binding* binding = binder_.find(main_, GetDlgCtrlID(focus));
+  const bool textBox = binding != nullptr && binding->control->kind == ControlKind::Box;
+  if (!textBox) {
+    if (!state_.Pegar.enabled) return false;
+    clicked(state_.Pegar);
+    return true;
+  }
+  const auto side = pasteSide(state_, *binding->control);
+  const auto text = readClipboardText();
+  if (!side || !text || !holdsRows(*text)) return false;
+  runInBackground([this, source = *side] { pastePoints(app_, source); });
+  return true;
 }
 
 void DesktopProgram::closeRequested(HWND dialog) {

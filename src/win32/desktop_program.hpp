@@ -66,6 +66,10 @@ class DesktopProgram {
   void selected(Control& control, int index);
   void edited(Control& control, HWND window);
   void enterPressed(HWND focus);
+  // Ctrl+V in the main window: rows on the clipboard pasted from the panel
+  // of the box that has the focus (see pasteSide), or Pegar outside the
+  // text boxes; true when it was taken.
+  bool pastePressed(HWND focus);
   void closeRequested(HWND dialog);
   // Runs a reaction on the user-interface thread, then shows the state.
   // A user action that arrives while a reaction waits in a message box or

@@ -159,6 +159,10 @@
 #define IDC_Seconds3 1152
 #define IDC_Label27 1153
 #define IDC_Formato_Salida 1154
+#define IDC_Titulos 1155
+#define IDC_Continuar 1156
+#define IDC_Edicion 1157
+#define IDC_Pegar 1158
 
 #define IDC_Progreso_Progreso 1300
 #define IDC_Progreso_ProgressBar1 1301
@@ -191,6 +195,7 @@
 #define IDC_Preview_Text16 1423
 #define IDC_Preview_Text17 1424
 #define IDC_Preview_Text18 1425
+#define IDC_Preview_Separador 1426
 #define IDC_About_About 1500
 #define IDC_About_Version 1501
 #define IDC_About_Elaborado 1502

@@ -179,6 +179,23 @@ void Win32Toolkit::waitCursorSwitched(bool /*on*/) {
   SetCursor(LoadCursorW(nullptr, waitCursorOn() ? IDC_WAIT : IDC_ARROW));
 }
 
+std::optional<std::string> readClipboardText() {
+  if (OpenClipboard(nullptr) == FALSE) return std::nullopt;
+  std::optional<std::string> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data)); wide != nullptr) {
+      if (*wide != L'\0') text = utf8Text(wide);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::optional<std::string> Win32Toolkit::clipboardText() {
+  return onUserInterfaceThread<std::optional<std::string>>([] { return readClipboardText(); });
+}
+
 bool Win32Toolkit::startHelpViewer(const std::filesystem::path& guide) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(guide, error)) return false;

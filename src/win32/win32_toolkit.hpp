@@ -19,6 +19,10 @@ std::wstring win32FileFilter(std::string_view filter);
 // is switched there, and the progress window is sent copies of its state,
 // so that the user-interface thread never reads the window state while the
 // conversion writes it.
+// The Unicode text on the clipboard, as UTF-8; nothing when it holds none.
+// On the user-interface thread.
+std::optional<std::string> readClipboardText();
+
 class Win32Toolkit : public BackgroundRunToolkit {
  public:
   explicit Win32Toolkit(const MainWindowState& state);
@@ -28,6 +32,7 @@ class Win32Toolkit : public BackgroundRunToolkit {
 
   MessageAnswer showMessage(const MessageRequest& request) override;
   std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+  std::optional<std::string> clipboardText() override;
   bool startHelpViewer(const std::filesystem::path& guide) override;
 
   void post(std::function<void()> job) override;

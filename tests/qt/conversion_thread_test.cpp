@@ -4,6 +4,9 @@
 // user-interface thread.
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -84,6 +87,46 @@ TEST_F(FileRunTest, FileConversionRunsThroughTheWindow) {
   EXPECT_EQ(written.readAll().count("\r\n"), 3);
   clickOn("Progreso.Ok");
   EXPECT_FALSE(progress->isVisible());
+}
+
+// Ctrl+V in a panel's box with rows on the clipboard, as a spreadsheet
+// copies them: the rows are converted on the conversion thread into the
+// file named in the save dialog, and the box keeps its text; one value
+// goes into the box.
+TEST_F(ProgramTest, CtrlVWithRowsPastesThemAsAFileRun) {
+  QTemporaryDir folder;
+  const QString output = folder.filePath(QStringLiteral("pegado.txt"));
+  pickWithKeys("Coord_L", QStringLiteral("UTM"));
+  type("Zone_L", QStringLiteral("19"));
+  QApplication::clipboard()->setText(QStringLiteral("1106908,854\t471071,264\r\n1107012,5\t471102,75\r\n"));
+  auto* box = widget<QLineEdit>("LAT_D_L");
+  box->setFocus();
+  bool named = false;
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || named) return;
+    named = true;
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    name->setText(output);
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  watcher.start(20);
+  QTest::keySequence(box, QKeySequence::Paste);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return named; }, 5000)) << "no save dialog";
+  ASSERT_TRUE(waitForEnd(*program));
+  EXPECT_EQ(widget<QLabel>("Progreso.espere")->text(), QStringLiteral("Conversión completa"));
+  QFile written(output);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(written.readAll().count("\r\n"), 2);
+  expectWidgetsShowState();
+
+  QApplication::clipboard()->setText(QStringLiteral("10.5"));
+  box->clear();
+  QTest::keySequence(box, QKeySequence::Paste);
+  EXPECT_FALSE(program->converting());
+  EXPECT_EQ(box->text(), QStringLiteral("10.5"));
 }
 
 TEST_F(FileRunTest, CancellingAMillionRecordRunStopsAtOnceAndWritesNothing) {

@@ -168,7 +168,8 @@ TEST_F(WindowTest, F1AsksForTheGuideAndSaysWhereItIsWhenNoViewerOpensIt) {
 int menuBarEntries(HWND window) { return GetMenuItemCount(GetMenu(window)); }
 
 TEST_F(WindowTest, FileModeShowsTheFileRowsAndToolsAndPointModeTakesThemBack) {
-  EXPECT_EQ(menuBarEntries(window("Main")), 2);  // Archivo, Ayuda
+  EXPECT_EQ(menuBarEntries(window("Main")), 3);  // Archivo, Edición, Ayuda
+  EXPECT_FALSE(shown("Titulos"));
   clickOn("Geoidal");
   EXPECT_TRUE(shown("H_EGM96"));
   RECT pointModeMethods;
@@ -181,7 +182,9 @@ TEST_F(WindowTest, FileModeShowsTheFileRowsAndToolsAndPointModeTakesThemBack) {
   EXPECT_FALSE(shown("LAT_D_L"));
   EXPECT_FALSE(shown("H_EGM96"));
   EXPECT_EQ(textOf("Title_Lat_L"), "       Archivo");
-  EXPECT_EQ(menuBarEntries(window("Main")), 3);  // Herramientas between them
+  EXPECT_TRUE(shown("Titulos"));
+  EXPECT_TRUE(shown("Continuar"));
+  EXPECT_EQ(menuBarEntries(window("Main")), 4);  // Herramientas before Ayuda
   // The method frame moves up into the geoid frame's place.
   RECT fileModeMethods;
   GetWindowRect(window("Check1"), &fileModeMethods);
@@ -191,7 +194,8 @@ TEST_F(WindowTest, FileModeShowsTheFileRowsAndToolsAndPointModeTakesThemBack) {
   EXPECT_FALSE(shown("File_L"));
   EXPECT_TRUE(shown("LAT_D_L"));
   EXPECT_EQ(textOf("Title_Lat_L"), "LAT");
-  EXPECT_EQ(menuBarEntries(window("Main")), 2);
+  EXPECT_FALSE(shown("Continuar"));
+  EXPECT_EQ(menuBarEntries(window("Main")), 3);
 }
 
 // Three UTM points of zone 20 to geographic coordinates, set up as a user
