@@ -2,6 +2,7 @@
 
 #include "app/field_reading.hpp"
 #include "geodesy/checked_arithmetic.hpp"
+#include "geodesy/coordinate_system.hpp"
 
 namespace brelosta {
 namespace {
@@ -45,6 +46,12 @@ GeodeticPosition DatumStage::shift(const MainWindowState& state, GeodeticPositio
     windowRead_ = true;
   }
   return checkedArithmetic([&] { return shiftDatum(position, shift_); });
+}
+
+DatumStage wgs84Stage(const MainWindowState& state, std::string datum, EllipsoidShape ellipsoid) {
+  const Wgs84EllipsoidValues& wgs84 = state.Wgs84Ellipsoid;
+  return DatumStage(std::move(datum), std::string(kReferenceDatum), ellipsoid,
+                    EllipsoidShape::fromInverseFlattening(wgs84.semiMajorAxis, wgs84.inverseFlattening));
 }
 
 }  // namespace brelosta

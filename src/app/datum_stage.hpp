@@ -29,4 +29,10 @@ class DatumStage {
   bool windowRead_ = false;
 };
 
+// The stage that takes positions on `datum` (on its ellipsoid) to WGS84
+// with the window's method and parameters: the forward leg of a datum
+// change, or the whole change in one Molodensky step. For what shows or
+// writes positions in WGS84 (the map, Google Earth).
+DatumStage wgs84Stage(const MainWindowState& state, std::string datum, EllipsoidShape ellipsoid);
+
 }  // namespace brelosta

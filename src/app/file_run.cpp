@@ -22,18 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kCannotRead = "no se puede leer";
 constexpr std::string_view kCannotWrite = "no se puede escribir";
-
-// Why the input file cannot be opened.
-std::string inputProblem(const std::string& path) {
-  if (path.empty()) return "No se indicó el archivo de entrada";
-  std::error_code error;
-  const fs::path file = pathFromUtf8(path);
-  if (fs::is_directory(file, error)) return fileProblem(FileRole::Input, path, "es una carpeta");
-  if (!fs::exists(file, error)) return fileProblem(FileRole::Input, path, "no existe");
-  return fileProblem(FileRole::Input, path, kCannotRead);
-}
 
 // Why the output file cannot be written.
 std::string outputProblem(const std::string& path) {
@@ -234,7 +223,7 @@ class FileRun {
     app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
     const std::string& path = setup_.source.File.text;
     auto file = PointFile::open(pathFromUtf8(path));
-    if (!file) throw DataError{inputProblem(path)};
+    if (!file) throw DataError{inputFileProblem(path)};
     if (file->overLimit()) throw DataError{fileProblem(FileRole::Input, path, "tiene más de 999 999 registros")};
     // An empty file has no record to divide the progress by.
     if (file->size() == 0) throw DataError{fileProblem(FileRole::Input, path, "no tiene registros")};
@@ -265,7 +254,7 @@ class FileRun {
       if (app_.toolkit.cancelRequested()) return false;
       // The entry's texts stay in their line until another record is loaded.
       const std::size_t next = loaded_ == 0 ? 1 : 0;
-      if (!file.next(lines_[next])) throw DataError{inputProblem(path)};
+      if (!file.next(lines_[next])) throw DataError{inputFileProblem(path)};
       const std::string_view line = lines_[next];
       const SplitRecord record = readRecord(line, sourcePlan, scratch);
       bool skipped = false;
@@ -283,7 +272,7 @@ class FileRun {
       loaded_ = next;
       entry_ = record.slots;
       run_.recordNumber = number;
-      if (!sourcePlan) throw DataError{layoutProblem()};
+      if (!sourcePlan) throw DataError{layoutProblem(setup_.source)};
       // A blank line in the middle of the file stops the run; it is not
       // read as a point at 0, 0.
       if (isBlankLine(line) || !holdsRecord(line))
@@ -292,25 +281,11 @@ class FileRun {
       // A line with more or fewer fields than its layout is refused here,
       // never read on into the next record.
       if (!record.complete)
-        throw DataError{recordPlace(path, number) + ": " + fieldCount(scratch.size()) + " y el formato " +
-                        quotedText(layout) + " pide " + std::to_string(sourcePlan->fieldSlots.size())};
+        throw DataError{wrongFieldCount(path, number, scratch.size(), layout, sourcePlan->fieldSlots.size())};
       run_.convert(entry_);
       output.converted(record.id, record.slots, run_.shown());
     }
     return true;
-  }
-
-  // A layout name the source panel's lists do not hold (from a
-  // configuration or a script): no field can be read.
-  std::string layoutProblem() const {
-    const std::string panel(sideName(setup_.source.side));
-    if (setup_.source.Formato.text.empty()) return "No se eligió el formato de los registros del " + panel;
-    return "El formato " + quotedText(setup_.source.Formato.text) + " no corresponde al sistema " +
-           quotedText(setup_.source.Coord.text) + " del " + panel;
-  }
-
-  static std::string fieldCount(std::size_t count) {
-    return "tiene " + std::to_string(count) + (count == 1 ? " campo" : " campos");
   }
 
   const PointEntry* shownEntry() const { return run_.recordNumber == 0 ? nullptr : &entry_; }

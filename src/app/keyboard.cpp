@@ -20,7 +20,7 @@ bool inPanel(const SystemPanel& panel, const Control& box) {
 
 // Access keys, unique among the entries of each menu: the bar (Archivo,
 // Herramientas, Ayuda), the Archivo menu, its Configuración submenu.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kAccessKeys = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kAccessKeys = {{
     {"Archivo", "&Archivo"},
     {"Herramientas", "&Herramientas"},
     {"Ayuda", "Ay&uda"},
@@ -36,6 +36,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kAccessK
     {"Revisar", "&Revisar Archivo de Entrada"},
     {"Acercade", "&Acerca de"},
     {"Master", "&Informacion"},
+    {"Mapa", "&Mapa"},
 }};
 
 constexpr std::string_view kTabOrder[] = {
@@ -53,7 +54,7 @@ constexpr std::string_view kTabOrder[] = {
     "H_EGM96", "Check1", "Check2", "Check3", "Codigo", "Dx_label", "Dy_label", "Dz_label", "Rx_label",
     "Ry_label", "Rz_label", "SC_label", "XXMM", "YYMM", "ZZMM", "elipsoide_n", "elipsoide_a", "elipsoide_f",
     // commands
-    "Borrar", "Command4"};
+    "Ver_Mapa", "Borrar", "Command4"};
 
 }  // namespace
 

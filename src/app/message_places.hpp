@@ -41,4 +41,17 @@ std::string quotedText(std::string_view text);
 enum class FileRole { Input, Output };
 std::string fileProblem(FileRole role, std::string_view path, std::string_view reason);
 
+// Why the input file `path` (as the panel's box names it) cannot be opened:
+// none named, a folder, missing, or unreadable.
+std::string inputFileProblem(const std::string& path);
+
+// "Registro 3, línea 3 del archivo puntos.txt: tiene 2 campos y el formato
+// "Id Norte Este H" pide 4".
+std::string wrongFieldCount(std::string_view filePath, std::size_t record, std::size_t fields,
+                            std::string_view layout, std::size_t wanted);
+
+// A layout name the source panel's lists do not hold (from a configuration
+// or a script): no field can be read.
+std::string layoutProblem(const SystemPanel& source);
+
 }  // namespace brelosta

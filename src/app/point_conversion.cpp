@@ -39,7 +39,7 @@ void writeNumber(std::string& text, double value, Picture picture, NumberFormat 
 
 // The source point on the source ellipsoid: geographic entry, or the
 // inverse of the source kind's projection.
-LatLon sourcePosition(ConversionSetup& setup, PointEntry& entry) {
+LatLon sourceOnEllipsoid(ConversionSetup& setup, PointEntry& entry) {
   const NumberFormat format = setup.format;
   const RecordFamily family = setup.sourceFamily;
   const EllipsoidShape& ellipsoid = setup.sourceEllipsoid;
@@ -181,9 +181,10 @@ std::string ConversionRun::place(const PointEntry& entry, std::size_t slot) cons
   return isEmptyEntry(entry[slot]) ? field + " vacío" : field + ": " + quotedText(text);
 }
 
-void ConversionRun::convert(PointEntry& entry) {
+template <class Step>
+void ConversionRun::placingFailures(PointEntry& entry, Step&& step) {
   try {
-    convertPoint(entry);
+    step();
   } catch (const EntryError& error) {
     // A typed point with an empty box ends silently, as it always has.
     if (error.empty && recordNumber == 0) throw CommandEnded{};
@@ -203,19 +204,36 @@ void ConversionRun::convert(PointEntry& entry) {
   }
 }
 
+void ConversionRun::convert(PointEntry& entry) {
+  placingFailures(entry, [&] { convertPoint(entry); });
+}
+
+GeodeticPosition ConversionRun::sourcePosition(PointEntry& entry) {
+  GeodeticPosition position;
+  placingFailures(entry, [&] { position = readSource(entry); });
+  return position;
+}
+
+GeodeticPosition ConversionRun::readSource(PointEntry& entry) {
+  ConversionSetup& setup = setup_;
+  if (!setup.sourceKind) throw DataError{};
+  const double sourceHeight = takeSourceHeight(entry, setup.sourceFamily, setup.format);
+  checkSourceRange(setup.app, entry, setup.sourceFamily, *setup.sourceKind,
+                   [&](std::size_t slot) { return place(entry, slot); });
+  const LatLon position = sourceOnEllipsoid(setup, entry);
+  return {position.latitude, position.longitude, sourceHeight};
+}
+
 void ConversionRun::convertPoint(PointEntry& entry) {
   ConversionSetup& setup = setup_;
   if (!setup.sourceKind || !setup.targetKind) throw DataError{};
   const NumberFormat format = setup.format;
 
-  const double sourceHeight = takeSourceHeight(entry, setup.sourceFamily, format);
-  checkSourceRange(setup.app, entry, setup.sourceFamily, *setup.sourceKind,
-                   [&](std::size_t slot) { return place(entry, slot); });
-  const LatLon position = sourcePosition(setup, entry);
+  const GeodeticPosition source = readSource(entry);
+  const LatLon position{source.latitude, source.longitude};
   if (!setup.fileMode) setHemisphereCaptions(setup.app.state, position.latitude);
 
-  const GeodeticPosition shifted =
-      setup.datum.shift(setup.app.state, {position.latitude, position.longitude, sourceHeight});
+  const GeodeticPosition shifted = setup.datum.shift(setup.app.state, source);
   const LatLon converted{shifted.latitude, shifted.longitude};
 
   showGeoidHeight(setup, shown_.geoidHeight, position, converted);

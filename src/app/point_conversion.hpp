@@ -42,6 +42,11 @@ class ConversionRun {
   // refused as "Registro vacío".
   void convert(PointEntry& entry);
 
+  // The point on the source datum (degrees, and metres of height), with the
+  // checks and refusals of convert() up to the source kind's inverse
+  // projection: what the map and the exports of positions start from.
+  GeodeticPosition sourcePosition(PointEntry& entry);
+
   // Where an entry of the point is, and the text it holds: the box
   // ("Latitud, panel izquierdo: \"95\"") or the record and field.
   std::string place(const PointEntry& entry, std::size_t slot) const;
@@ -60,6 +65,10 @@ class ConversionRun {
 
  private:
   void convertPoint(PointEntry& entry);
+  GeodeticPosition readSource(PointEntry& entry);
+  // Runs a step of a point, saying where a failure was as convert() does.
+  template <class Step>
+  void placingFailures(PointEntry& entry, Step&& step);
 
   ConversionSetup setup_;
   TargetTexts shown_;

@@ -19,6 +19,7 @@ class RecordingToolkit : public Toolkit {
   void progressChanged(float value) override;
   bool cancelRequested() override { return cancel; }
   bool startHelpViewer(const std::filesystem::path& guide) override;
+  bool openWithViewer(const std::filesystem::path& file) override;
   void endProgram() override { ended = true; }
 
   // Answers for the next Yes/No boxes; with none left a box gets its default
@@ -27,6 +28,7 @@ class RecordingToolkit : public Toolkit {
   // What the next file dialogs return; nothing (or none left) = cancelled.
   std::deque<std::optional<std::string>> files;
   bool helpViewerAvailable = true;
+  bool viewerAvailable = true;
   bool cancel = false;
   // Called for every message box when it is shown.
   std::function<void(const MessageRequest&)> onMessage;
@@ -36,6 +38,7 @@ class RecordingToolkit : public Toolkit {
   std::vector<bool> cursorChanges;
   std::vector<float> progressValues;
   std::vector<std::filesystem::path> helpRequests;
+  std::vector<std::filesystem::path> viewerRequests;
   bool ended = false;
 };
 

@@ -20,6 +20,7 @@ class TerminalToolkit : public Toolkit {
   void progressChanged(float value) override;
   bool cancelRequested() override { return false; }
   bool startHelpViewer(const std::filesystem::path& /*guide*/) override { return false; }
+  bool openWithViewer(const std::filesystem::path& /*file*/) override { return false; }
   void endProgram() override {}
 
   int messageCount() const { return messageCount_; }

@@ -293,6 +293,7 @@ class Builder {
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
+    layout->addWidget(button(state_.Ver_Mapa));
     layout->addWidget(button(state_.Borrar));
     layout->addWidget(button(state_.Command4));
     return group;
@@ -374,6 +375,7 @@ class Builder {
     entry(file, state_.Salir);
     QMenu* tools = menu(nullptr, state_.Herramientas);
     entry(tools, state_.Revisar);
+    entry(tools, state_.Mapa);
     QMenu* help = menu(nullptr, state_.Ayuda);
     entry(help, state_.Acercade);
     QAction* guide = entry(help, state_.Master);

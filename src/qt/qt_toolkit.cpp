@@ -10,6 +10,7 @@
 #include <QThread>
 #include <QUrl>
 
+#include "app/platform/system_viewer.hpp"
 #include "qt/control_view.hpp"
 
 namespace brelosta {
@@ -133,6 +134,8 @@ bool QtToolkit::startHelpViewer(const std::filesystem::path& guide) {
   if (!std::filesystem::is_regular_file(guide, error)) return false;
   return QDesktopServices::openUrl(QUrl::fromLocalFile(qtText(guide.string())));
 }
+
+bool QtToolkit::openWithViewer(const std::filesystem::path& file) { return openWithSystemViewer(file); }
 
 void QtToolkit::leaveEventLoop() { QCoreApplication::exit(0); }
 

@@ -29,6 +29,7 @@ class Win32Toolkit : public BackgroundRunToolkit {
   MessageAnswer showMessage(const MessageRequest& request) override;
   std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
   bool startHelpViewer(const std::filesystem::path& guide) override;
+  bool openWithViewer(const std::filesystem::path& file) override;
 
   void post(std::function<void()> job) override;
 

@@ -1,0 +1,27 @@
+#include "geodesy/datum_areas.hpp"
+
+#include <array>
+#include <utility>
+
+namespace brelosta {
+namespace {
+
+constexpr GeographicBox kSouthAmericaArea{-56.0, 13.5, -82.0, -34.0};
+
+constexpr std::array<std::pair<std::string_view, GeographicBox>, 5> kAreas = {{
+    {"PSAD 56 - La Canoa (1)", kVenezuelaArea},
+    {"PSAD 56 - La Canoa (2)", kVenezuelaArea},
+    {"PSAD 56 - Promedio Sudamérica", kSouthAmericaArea},
+    {"SAD 69 - Venezuela", kVenezuelaArea},
+    {"SIRGAS-REGVEN", kVenezuelaArea},
+}};
+
+}  // namespace
+
+std::optional<GeographicBox> datumAreaOfUse(std::string_view datumName) {
+  for (const auto& [name, area] : kAreas)
+    if (name == datumName) return area;
+  return std::nullopt;
+}
+
+}  // namespace brelosta
