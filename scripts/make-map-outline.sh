@@ -27,10 +27,14 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # -Dh: high resolution; -A0: every shoreline level (lakes such as Valencia
 # and Guri too), no feature dropped for its area; -M: line segments as text.
-gmt coast -R"$frame" -Dh -A0 -W -M >"$work/costa.txt"
-gmt coast -R"$frame" -Dh -N1 -M >"$work/frontera.txt"
-gmt coast -R"$frame" -Dh -N2 -M >"$work/estado.txt"
-gmt coast -EVE -Dh -M >"$work/venezuela.txt"
+# In the scratch folder, where GMT leaves its gmt.history.
+(
+  cd "$work"
+  gmt coast -R"$frame" -Dh -A0 -W -M >costa.txt
+  gmt coast -R"$frame" -Dh -N1 -M >frontera.txt
+  gmt coast -R"$frame" -Dh -N2 -M >estado.txt
+  gmt coast -EVE -Dh -M >venezuela.txt
+)
 
 /usr/bin/python3 scripts/map_outline.py --tolerance "$tolerance"\
   --coast "$work/costa.txt" --borders "$work/frontera.txt" --internal "$work/estado.txt" \
