@@ -36,7 +36,7 @@ trap 'rm -rf "$work"' EXIT
   gmt coast -EVE -Dh -M >venezuela.txt
 )
 
-/usr/bin/python3 scripts/map_outline.py --tolerance "$tolerance"\
+/usr/bin/python3 scripts/map_outline.py --tolerance "$tolerance" --frame="$frame" \
   --coast "$work/costa.txt" --borders "$work/frontera.txt" --internal "$work/estado.txt" \
   --country "$work/venezuela.txt" --out data/mapa_venezuela.txt
 ls -l data/mapa_venezuela.txt

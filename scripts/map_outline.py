@@ -7,9 +7,11 @@ Steps:
   3. keep of the internal borders the stretches that lie inside Venezuela
      and away from its national border and coast (the data draw some of
      those twice);
-  4. simplify every polyline by Douglas-Peucker (Douglas and Peucker 1973),
+  4. clip them to the frame (GMT hands out whole bins of its grid, which
+     reach beyond it);
+  5. simplify every polyline by Douglas-Peucker (Douglas and Peucker 1973),
      distances on the plane of the map (longitudes shortened by cos 7 deg);
-  5. write them, layer by layer, longitudes and latitudes to 5 decimals.
+  6. write them, layer by layer, longitudes and latitudes to 5 decimals.
 """
 
 import argparse
@@ -183,6 +185,53 @@ def venezuelan_stretches(lines, rings, along):
     return stretches
 
 
+def clip_segment(a, b, frame):
+    """The part of a segment inside the frame (Liang and Barsky 1984)."""
+    west, east, south, north = frame
+    dx, dy = b[0] - a[0], b[1] - a[1]
+    t0, t1 = 0.0, 1.0
+    for p, q in ((-dx, a[0] - west), (dx, east - a[0]), (-dy, a[1] - south), (dy, north - a[1])):
+        if p == 0.0:
+            if q < 0.0:
+                return None
+            continue
+        t = q / p
+        if p < 0.0:
+            t0 = max(t0, t)
+        else:
+            t1 = min(t1, t)
+        if t0 > t1:
+            return None
+    return (a[0] + t0 * dx, a[1] + t0 * dy), (a[0] + t1 * dx, a[1] + t1 * dy)
+
+
+def clipped(lines, frame):
+    """The stretches of the polylines inside the frame."""
+    out = []
+    for line in lines:
+        current = []
+        for a, b in zip(line, line[1:]):
+            piece = clip_segment(a, b, frame)
+            if piece is None:
+                if current:
+                    out.append(current)
+                current = []
+                continue
+            start, end = piece
+            if current and current[-1] != start:
+                out.append(current)
+                current = []
+            if not current:
+                current.append(start)
+            current.append(end)
+            if end != b:
+                out.append(current)
+                current = []
+        if current:
+            out.append(current)
+    return [line for line in out if len(line) >= 2]
+
+
 def rounded(line):
     out = []
     for lon, lat in line:
@@ -200,16 +249,18 @@ def extent(line):
 
 def main():
     parser = argparse.ArgumentParser()
-    for name in ("coast", "borders", "internal", "country", "out"):
+    for name in ("coast", "borders", "internal", "country", "out", "frame"):
         parser.add_argument("--" + name, required=True)
     parser.add_argument("--tolerance", type=float, required=True)
     args = parser.parse_args()
 
-    coast = join(read_segments(args.coast))
-    borders = join(read_segments(args.borders))
+    west, east, south, north = (float(v) for v in args.frame.split("/"))
+    frame = (west, east, south, north)
+    coast = clipped(join(read_segments(args.coast)), frame)
+    borders = clipped(join(read_segments(args.borders)), frame)
     rings = read_segments(args.country)
     along = SegmentIndex(coast + borders)
-    states = join(venezuelan_stretches(join(read_segments(args.internal)), rings, along))
+    states = clipped(join(venezuelan_stretches(join(read_segments(args.internal)), rings, along)), frame)
 
     counts = {}
     with open(args.out, "w", newline="\n") as out:

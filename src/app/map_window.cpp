@@ -41,7 +41,7 @@ std::string noticeText(const MapReading& reading, bool fileMode, const std::stri
   if (reading.unplaced > 0) {
     const std::string what = fileMode ? counted(reading.unplaced, "registro", "registros")
                                       : counted(reading.unplaced, "panel", "paneles");
-    return "Sin posición: " + what + "; " + (reading.unplaced == 1 ? "" : "el primero: ") + reading.firstProblem;
+    return what + " sin posición" + (reading.unplaced == 1 ? ": " : "; el primero: ") + reading.firstProblem;
   }
   if (!outlineProblem.empty()) return "No se pudo leer el contorno del mapa: " + outlineProblem;
   return {};
