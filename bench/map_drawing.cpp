@@ -22,6 +22,7 @@
 
 #include "app/commands.hpp"
 #include "app/map_drawing.hpp"
+#include "app/map_window.hpp"
 #include "app/recording_toolkit.hpp"
 #include "app/startup.hpp"
 #include "qt/map_painter.hpp"
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
     } views[] = {
         {"ajustada a los puntos", [&] { fitMapToPoints(app); }},
         {"Venezuela", [&] { fitMapToVenezuela(app); }},
-        {"8 veces más cerca", [&] {
+        {"cinco pasos más cerca", [&] {
            fitMapToPoints(app);
            for (int k = 0; k < 5; ++k) zoomMapIn(app);
          }},
