@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -162,7 +163,12 @@ TEST_F(CatalogueFolder, EllipsoidOfADatumLastMatchWins) {
 
 // The catalogues shipped with the program: values from NIMA TR8350.2 and
 // the EPSG dataset.
-TEST(ShippedCatalogues, HoldTheDatumsASurveyorInVenezuelaExpects) {
+// Every datum of the shipped catalogue against the EPSG dataset (v10.076):
+// the transformation to WGS 84 the row names, its parameters (translations
+// in metres, rotations in arc-seconds, coordinate-frame convention, scale in
+// ppm, the Molodensky-Badekas evaluation point in metres) and its accuracy.
+// The values are written here from the dataset, not read from the file.
+TEST(ShippedCatalogues, HoldTheEpsgTransformationsEachRowNames) {
   const auto result = readCatalogues(kShippedData);
   ASSERT_TRUE(std::holds_alternative<Catalogues>(result));
   const Catalogues& catalogues = std::get<Catalogues>(result);
@@ -172,35 +178,53 @@ TEST(ShippedCatalogues, HoldTheDatumsASurveyorInVenezuelaExpects) {
 
   struct Expected {
     const char* name;
+    const char* epsg;      // the transformation's code, as the row's code names it
+    const char* accuracy;  // as the row's code gives it
     const char* ellipsoid;
     double a;
     double inverseFlattening;
     std::array<double, 10> parameters;
   };
   const Expected expected[] = {
-      {"WGS84", "WGS 84", 6378137, 298.257223563, {}},
-      {"PSAD 56 - La Canoa (1)", "International 1924", 6378388, 297, {-295, 173, -371}},
+      {"WGS84", "EPSG:1768", "1 m", "WGS 84", 6378137, 298.257223563, {}},
+      {"PSAD 56 - La Canoa (1)", "EPSG:1209", "23 m", "International 1924", 6378388, 297, {-295, 173, -371}},
       {"PSAD 56 - La Canoa (2)",
+       "EPSG:1095",
+       "15 m",
        "International 1924",
        6378388,
        297,
-       {-270.933, 115.599, -360.226, -5.266, -1.238, 2.381, -5.109, 2464351.594, -5783466.613, 974809.808}},
-      {"PSAD 56 - Promedio Sudamérica", "International 1924", 6378388, 297, {-288, 175, -376}},
-      {"SAD 69 - Venezuela", "South American 1969", 6378160, 298.25, {-45, 12, -33}},
-      {"SIRGAS-REGVEN", "GRS 1980", 6378137, 298.257222101, {}},
+       {-270.933, 115.599, -360.226, -5.266, -1.238, 2.381, -5.109, 2464351.59, -5783466.61, 974809.81}},
+      {"PSAD 56 - Promedio Sudamérica", "EPSG:1201", "42 m", "International 1924", 6378388, 297, {-288, 175, -376}},
+      {"SAD 69 - Venezuela", "EPSG:1876", "8 m", "South American 1969", 6378160, 298.25, {-45, 8, -33}},
+      {"SIRGAS-REGVEN", "EPSG:1768", "1 m", "GRS 1980", 6378137, 298.257222101, {}},
+      {"PSAD 56 - Venezuela Oriental", "EPSG:1516", "2.5 m", "International 1924", 6378388, 297,
+       {-273.5, 110.6, -357.9}},
+      {"SAD 69 - Promedio Sudamérica", "EPSG:1864", "19 m", "South American 1969", 6378160, 298.25, {-57, 1, -41}},
   };
-  for (const Expected& e : expected) {
-    const auto found = std::find_if(catalogues.datums.begin(), catalogues.datums.end(),
-                                    [&](const auto& datum) { return datum && datum->name == e.name; });
-    ASSERT_NE(found, catalogues.datums.end()) << e.name;
-    EXPECT_EQ((*found)->parameters, e.parameters) << e.name;
-    EXPECT_FALSE((*found)->parameterCode.empty()) << e.name;
-    const Ellipsoid* ellipsoid = ellipsoidOf(catalogues.ellipsoids, (*found)->ellipsoidKey);
-    ASSERT_NE(ellipsoid, nullptr) << e.name;
-    EXPECT_EQ(ellipsoid->name, e.ellipsoid) << e.name;
-    EXPECT_EQ(ellipsoid->semiMajorAxis, e.a) << e.name;
-    EXPECT_EQ(ellipsoid->inverseFlattening, e.inverseFlattening) << e.name;
+  // The dataset gives the evaluation point to the centimetre; the catalogue
+  // keeps the millimetres of the published set.
+  constexpr double kPointTolerance = 0.005;  // m
+  std::size_t records = 0;
+  for (const auto& datum : catalogues.datums) {
+    if (!datum) continue;
+    ++records;
+    const auto e = std::find_if(std::begin(expected), std::end(expected),
+                                [&](const Expected& candidate) { return datum->name == candidate.name; });
+    ASSERT_NE(e, std::end(expected)) << "a row the EPSG table does not know: " << datum->name;
+    for (std::size_t k = 0; k < 7; ++k) EXPECT_EQ(datum->parameters[k], e->parameters[k]) << e->name << " " << k;
+    for (std::size_t k = 7; k < 10; ++k)
+      EXPECT_NEAR(datum->parameters[k], e->parameters[k], kPointTolerance) << e->name << " " << k;
+    EXPECT_NE(datum->parameterCode.find(e->epsg), std::string::npos) << e->name << ": " << datum->parameterCode;
+    EXPECT_TRUE(datum->parameterCode.ends_with(std::string(", ") + e->accuracy))
+        << e->name << ": " << datum->parameterCode;
+    const Ellipsoid* ellipsoid = ellipsoidOf(catalogues.ellipsoids, datum->ellipsoidKey);
+    ASSERT_NE(ellipsoid, nullptr) << e->name;
+    EXPECT_EQ(ellipsoid->name, e->ellipsoid) << e->name;
+    EXPECT_EQ(ellipsoid->semiMajorAxis, e->a) << e->name;
+    EXPECT_EQ(ellipsoid->inverseFlattening, e->inverseFlattening) << e->name;
   }
+  EXPECT_EQ(records, std::size(expected));
 }
 
 TEST(ShippedCatalogues, HoldTheCommonEllipsoids) {

@@ -118,8 +118,8 @@ class RunOutput {
     const ReportData data = reportData(app.state, run.setup().direction);
     sourceTable_ = reportTable(data.source);
     targetTable_ = reportTable(data.target);
-    inputRows_.emplace(path_, sourceTable_, format_);
-    outputRows_.emplace(path_, targetTable_, format_);
+    if (sourceTable_ != ReportTable::None) inputRows_.emplace(path_, sourceTable_, format_);
+    if (targetTable_ != ReportTable::None) outputRows_.emplace(path_, targetTable_, format_);
   }
 
   // A record the screening passed over: its input slots stand as output.
@@ -155,17 +155,24 @@ class RunOutput {
              const std::array<Field, kMaxSlots>& results) {
     if (report_) {
       ++records_;
-      if (headWritten_) {
-        appendReportRow(lines_->text(), sourceTable_, records_, id, slots, format_);
-        lines_->endLine();
-      } else {
-        inputRows_->add(records_, id, slots);
-      }
-      outputRows_->add(records_, id, results);
+      // A kind without a table prints only its section's title, no rows.
+      if (sourceTable_ != ReportTable::None) inputRow(id, slots);
+      if (targetTable_ != ReportTable::None) outputRows_->add(records_, id, results);
     } else if (targetPlan_) {
       appendDataLine(lines_->text(), *targetPlan_, id, results, format_);
       lines_->endLine();
     }
+  }
+
+  // An input row goes into the file once the header is there; until then
+  // it waits.
+  void inputRow(std::string_view id, const std::array<Field, kMaxSlots>& slots) {
+    if (!headWritten_) {
+      inputRows_->add(records_, id, slots);
+      return;
+    }
+    appendReportRow(lines_->text(), sourceTable_, records_, id, slots, format_);
+    lines_->endLine();
   }
 
   // The report's header from the panels as they are now, and the input

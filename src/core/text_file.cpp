@@ -93,6 +93,7 @@ AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : target_(std::
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
+  behind_.stop();
   if (file_ != nullptr) {
     std::fclose(file_);
     std::error_code error;
@@ -101,8 +102,11 @@ AtomicFileWriter::~AtomicFileWriter() {
 }
 
 void AtomicFileWriter::write(std::string_view bytes) {
-  if (!ok()) return;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+  if (file_ != nullptr) behind_.write(bytes);
+}
+
+bool AtomicFileWriter::writeToFile(std::string_view bytes) {
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) return false;
   written_ += bytes.size();
   // Starts writing a large file to disk while the rest is produced, so that
   // the final fsync has little left to wait for.
@@ -111,11 +115,12 @@ void AtomicFileWriter::write(std::string_view bytes) {
     platform::startWriteBack(file_, writtenBack_, written_ - writtenBack_);
     writtenBack_ = written_;
   }
+  return true;
 }
 
 bool AtomicFileWriter::commit() {
   if (file_ == nullptr) return false;
-  const bool flushed = !failed_ && std::fflush(file_) == 0 && platform::writeThrough(file_);
+  const bool flushed = behind_.finish() && std::fflush(file_) == 0 && platform::writeThrough(file_);
   const bool closed = std::fclose(file_) == 0;
   file_ = nullptr;
   std::error_code error;
@@ -133,6 +138,7 @@ bool AtomicFileWriter::commit() {
 ScratchFile::ScratchFile(const std::filesystem::path& near) { file_ = createBeside(near, ".part", path_); }
 
 ScratchFile::~ScratchFile() {
+  behind_.stop();
   if (file_ == nullptr) return;
   std::fclose(file_);
   std::error_code error;
@@ -140,11 +146,12 @@ ScratchFile::~ScratchFile() {
 }
 
 void ScratchFile::write(std::string_view bytes) {
-  if (ok() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+  if (file_ != nullptr) behind_.write(bytes);
 }
 
 bool ScratchFile::readBack(const std::function<void(std::string_view bytes)>& read) {
-  if (!ok() || std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  if (file_ == nullptr || !behind_.finish() || std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0)
+    return false;
   std::string buffer(std::size_t{1} << 20, '\0');
   std::size_t count = 0;
   while ((count = std::fread(buffer.data(), 1, buffer.size(), file_)) > 0) read(std::string_view(buffer).substr(0, count));

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/write_behind.hpp"
+
 namespace brelosta {
 
 // The whole content of a file, or nothing when it cannot be opened or read.
@@ -45,17 +47,19 @@ class AtomicFileWriter {
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
   ~AtomicFileWriter();
 
-  bool ok() const { return file_ != nullptr && !failed_; }
+  bool ok() const { return file_ != nullptr && !behind_.failed(); }
   void write(std::string_view bytes);
   bool commit();
 
  private:
+  bool writeToFile(std::string_view bytes);
+
   std::filesystem::path target_;
   std::filesystem::path temporary_;
   std::FILE* file_ = nullptr;
-  bool failed_ = false;
   std::size_t written_ = 0;      // bytes handed to the file
   std::size_t writtenBack_ = 0;  // bytes whose writing to disk has started
+  WriteBehind behind_{[this](std::string_view bytes) { return writeToFile(bytes); }};
 };
 
 // A file beside `near` that holds bytes written now and read back later in
@@ -68,7 +72,7 @@ class ScratchFile {
   ScratchFile& operator=(const ScratchFile&) = delete;
   ~ScratchFile();
 
-  bool ok() const { return file_ != nullptr && !failed_; }
+  bool ok() const { return file_ != nullptr && !behind_.failed(); }
   void write(std::string_view bytes);
   // Hands every byte written, in order and in large pieces, to `read`.
   bool readBack(const std::function<void(std::string_view bytes)>& read);
@@ -76,7 +80,9 @@ class ScratchFile {
  private:
   std::filesystem::path path_;
   std::FILE* file_ = nullptr;
-  bool failed_ = false;
+  WriteBehind behind_{[this](std::string_view bytes) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+  }};
 };
 
 // Writes UTF-8 lines as a Windows-1252 file with CR LF line ends, atomically.

@@ -6,14 +6,12 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <numbers>
 
 #include "app/commands.hpp"
 #include "app/recording_toolkit.hpp"
 #include "app/startup.hpp"
-#include "core/number_reading.hpp"
-#include "core/picture_format.hpp"
 #include "proj_oracle.hpp"
+#include "typed_point.hpp"
 
 namespace brelosta {
 namespace {
@@ -74,22 +72,13 @@ TEST_P(BursaWolfOracle, AgreesWithProjAcrossVenezuela) {
   // The displayed results keep 1e-9 degree and 0.1 mm: a quarter of a
   // millimetre leaves room for that rounding only.
   constexpr double kTolerance = 2.5e-4;  // metres
-  constexpr double kMetresPerDegree = 111'320.0;
   for (std::size_t n = 0; n < points.size(); ++n) {
     const Point& p = points[n];
-    state.LAT_D_L.text = shortestText(p.latitude, format);
-    state.LON_D_L.text = shortestText(p.longitude, format);
-    state.ALT_M_L.text = shortestText(p.height, format);
-    click(app, state.Command1);
+    const Point converted = convertTyped(app, p);
     ASSERT_TRUE(toolkit.messages.empty()) << toolkit.messages.front().text;
-    const double latitude = *strictValue(state.LAT_D_R.text, format);
-    const double longitude = *strictValue(state.LON_D_R.text, format);
-    const double height = *strictValue(state.ALT_M_R.text, format);
-    const double north = (latitude - expected[n].latitude) * kMetresPerDegree;
-    const double east = (longitude - expected[n].longitude) * kMetresPerDegree * std::cos(p.latitude * std::numbers::pi / 180.0);
-    const double up = height - expected[n].height;
-    EXPECT_LT(std::sqrt(north * north + east * east + up * up), kTolerance)
-        << p.latitude << ", " << p.longitude << ": " << north << " " << east << " " << up;
+    const double horizontal = horizontalMetres(converted, expected[n]);
+    const double up = converted.height - expected[n].height;
+    EXPECT_LT(std::hypot(horizontal, up), kTolerance) << p.latitude << ", " << p.longitude << ": " << horizontal << " " << up;
   }
 }
 
