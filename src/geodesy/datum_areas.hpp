@@ -27,7 +27,8 @@ inline constexpr GeographicBox kVenezuelaArea{0.64, 16.75, -73.38, -58.95};
 
 // Where the shift of a datum of the shipped catalogue is meant to be used:
 // Venezuela for the Venezuelan realisations of PSAD 56, SAD 69 and SIRGAS
-// (REGVEN), South America for the continental mean of PSAD 56 (13.5 N to
+// (REGVEN), Venezuela east of 67 30' W for "PSAD 56 - Venezuela Oriental",
+// South America for the continental means of PSAD 56 and SAD 69 (13.5 N to
 // 56 S, 82 to 34 W). Nothing for WGS84, which holds everywhere, and for a
 // datum the catalogue adds, whose area the program does not know.
 std::optional<GeographicBox> datumAreaOfUse(std::string_view datumName);
