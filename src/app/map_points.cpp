@@ -151,7 +151,8 @@ MapReading readFilePoints(App& app) {
   App quietApp{app.state, quiet};
   const SystemPanel source = systemPanel(app.state, mapSourceSide(app.state));
   const std::string& path = source.File.text;
-  reading.source = "Archivo " + utf8FromPath(pathFromUtf8(path).filename()) + " (" + describedSource(source) + ")";
+  if (!path.empty())
+    reading.source = "Archivo " + utf8FromPath(pathFromUtf8(path).filename()) + " (" + describedSource(source) + ")";
   auto file = path.empty() ? std::nullopt : PointFile::open(pathFromUtf8(path));
   if (!file) {
     reading.failure = inputFileProblem(path);
