@@ -35,6 +35,13 @@ for name in datum.txt elipsoide.txt puntos_ejemplo.txt utm19_psad56_a_regven.cfg
   cmp -s "$source/data/$name" "$root/home/Brelosta/$name" || fail "falta $name en la carpeta del usuario"
 done
 [ -z "$(ls -A "$root/empty")" ] || fail "la carpeta actual no quedó vacía"
+# The map finds the outline the program ships.
+notice=$(env -i PATH="$PATH" HOME="$root/home" "$cli" script - <<'SCRIPT'
+click Ver_Mapa
+print Mapa.Aviso
+SCRIPT
+)
+[ "$notice" = "Mapa.Aviso=" ] || fail "el mapa no encontró su contorno: $notice"
 
 # A documents folder named in user-dirs.dirs; the sample file converts
 # with the sample configuration.

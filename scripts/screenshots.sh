@@ -11,6 +11,9 @@
 #   progress     the progress window at the end of that run
 #   preview      the input-file preview of the same file
 #   about        the about window
+#   mapa         the map of the sample file (UTM zone 19 on PSAD 56 - La
+#                Canoa (2)), fitted to its points
+#   mapa-venezuela  the same map showing the whole of Venezuela
 # Usage: scripts/screenshots.sh [OUTDIR]    (default: build/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,7 +28,7 @@ windows_tool=build-windows/tests/win32/brelosta_window_screenshots.exe
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp data/datum.txt data/elipsoide.txt "$work/"
+cp data/datum.txt data/elipsoide.txt data/puntos_ejemplo.txt data/mapa_venezuela.txt "$work/"
 printf '%s\r\n' 'Id;Norte;Este;H' 'P1;1106908,854;471071,264;25' 'P2;1107012,500;471102,750;30,2' \
   'P3;s/d;470980,500;12,5' 'P4;1105500,250;470980,500;12,5' >"$work/puntos.txt"
 
@@ -70,6 +73,19 @@ click Preview.Salida
 
 click Acercade
 shot About about
+click About.Command1
+
+# The map of the sample file, as its configuration sets the left panel up.
+select Coord_L UTM
+set Zone_L 19
+select DATUM_L PSAD 56 - La Canoa (2)
+set File_L puntos_ejemplo.txt
+select Formato_L Id Norte Este H
+click Ver_Mapa
+wait
+shot Mapa.Ventana mapa
+click Mapa.Venezuela
+shot Mapa.Ventana mapa-venezuela
 ACTIONS
 
 status=0

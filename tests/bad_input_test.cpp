@@ -68,7 +68,7 @@ class Window {
                   NumberFormat format = NumberFormat::point()) {
     folder_.copyShippedCatalogues();
     if (prepare) prepare(folder_.path());
-    session_ = std::make_unique<ScriptSession>(out_, err_, ScriptOptions{folder_.path(), format});
+    session_ = std::make_unique<ScriptSession>(out_, err_, ScriptOptions{folder_.path(), format, kShippedData});
   }
 
   void run(const std::vector<std::string>& lines) {

@@ -132,7 +132,7 @@ class ExchangeReadersTest : public ::testing::Test {
         utf8FromPath(folder() / output) + "\nclick Command1\n");
     std::ostringstream out;
     std::ostringstream err;
-    ASSERT_EQ(runScript(script, out, err, ScriptOptions{folder(), numbers}), 0) << err.str();
+    ASSERT_EQ(runScript(script, out, err, ScriptOptions{folder(), numbers, {}}), 0) << err.str();
     ASSERT_EQ(out.str(), "") << "the run showed a message";
   }
 

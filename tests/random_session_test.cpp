@@ -53,7 +53,7 @@ class RandomSession {
       : random_(seed),
         folder_(folder),
         session_(out_, err_,
-                 ScriptOptions{folder, seed % 2 == 0 ? NumberFormat::point() : NumberFormat::comma()}) {}
+                 ScriptOptions{folder, seed % 2 == 0 ? NumberFormat::point() : NumberFormat::comma(), kShippedData}) {}
 
   // Runs `count` random actions, checking the window after each.
   void run(int count) {

@@ -182,7 +182,7 @@ TEST_P(ScenarioTest, PrintsWhatItMust) {
     std::istringstream in(script);
     std::ostringstream printed;
     std::ostringstream errors;
-    const int exitCode = runScript(in, printed, errors, ScriptOptions{folder, format});
+    const int exitCode = runScript(in, printed, errors, ScriptOptions{folder, format, kShippedData});
     out = printed.str();
     err = errors.str();
     return exitCode;

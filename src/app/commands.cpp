@@ -10,6 +10,7 @@
 #include "app/convert_command.hpp"
 #include "app/datum_selection.hpp"
 #include "app/display.hpp"
+#include "app/map_window.hpp"
 #include "app/messages.hpp"
 #include "app/method_selection.hpp"
 #include "app/modes.hpp"
@@ -67,6 +68,14 @@ std::vector<std::pair<const Control*, Reaction>> clickReactions(MainWindowState&
       {&s.Preview.Examinar, previewExamine},
       {&s.Preview.Salida, closePreview},
       {&s.About.Command1, closeAbout},
+      {&s.Mapa, openMap},
+      {&s.Ver_Mapa, openMap},
+      {&s.Map.Mas, zoomMapIn},
+      {&s.Map.Menos, zoomMapOut},
+      {&s.Map.Ajustar, fitMapToPoints},
+      {&s.Map.Venezuela, fitMapToVenezuela},
+      {&s.Map.Abrir_KML, openMapInGoogleEarth},
+      {&s.Map.Cerrar, closeMap},
   };
 }
 
@@ -103,7 +112,9 @@ void click(App& app, Control& control) {
 
 bool clickStartsFileRun(const MainWindowState& state, const Control& control) {
   if (&control == &state.Pegar) return !state.M_Archivo.checked();
-  return (&control == &state.Command1 || &control == &state.Command2) && state.M_Archivo.checked();
+  const bool convert = &control == &state.Command1 || &control == &state.Command2;
+  const bool map = &control == &state.Mapa || &control == &state.Ver_Mapa;
+  return (convert || map) && state.M_Archivo.checked();
 }
 
 void runReportingFailures(App& app, const std::function<void()>& reaction) {

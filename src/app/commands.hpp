@@ -12,9 +12,10 @@ namespace brelosta {
 // without a click action does nothing.
 void click(App& app, Control& control);
 
-// Whether a click on this control starts a file conversion (a convert
-// button in file mode, Pegar in point mode): a desktop front end runs that
-// click on a worker thread, with the progress window and Cancelar live.
+// Whether a click on this control starts a run over a whole file: a convert
+// button in file mode, the map reading the source file's points, or Pegar
+// in point mode. A desktop front end runs that click on a worker thread,
+// with the progress window (of a conversion) and Cancelar live.
 bool clickStartsFileRun(const MainWindowState& state, const Control& control);
 
 // Runs a reaction so that a failure escaping it is reported once as "Error

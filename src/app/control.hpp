@@ -20,6 +20,7 @@ enum class ControlKind {
   ProgressBar,
   ListBox,  // a plain list of lines (the preview's columns)
   Dialog,   // a common file dialog; its text is the last file chosen
+  Canvas,   // a drawing area the front end paints from the window state (the map)
 };
 
 // The toolkit-free record of one control: every property the program reads

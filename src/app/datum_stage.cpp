@@ -51,15 +51,10 @@ GeodeticPosition DatumStage::shift(const MainWindowState& state, GeodeticPositio
   return checkedArithmetic([&] { return shiftDatum(position, shift_); });
 }
 
-GeodeticPosition DatumStage::sourceOnWgs84(const MainWindowState& state, GeodeticPosition position) {
-  if (shift_.sourceOnReference()) return position;
-  if (!wgs84Leg_) {
-    wgs84Leg_ = shift_;
-    wgs84Leg_->targetDatum = kReferenceDatum;
-    wgs84Leg_->targetEllipsoid = EllipsoidShape::fromInverseFlattening(state.Wgs84Ellipsoid.semiMajorAxis,
-                                                                      state.Wgs84Ellipsoid.inverseFlattening);
-  }
-  return checkedArithmetic([&] { return shiftDatum(position, *wgs84Leg_); });
+DatumStage wgs84Stage(const MainWindowState& state, std::string datum, EllipsoidShape ellipsoid) {
+  const Wgs84EllipsoidValues& wgs84 = state.Wgs84Ellipsoid;
+  return DatumStage(std::move(datum), std::string(kReferenceDatum), ellipsoid,
+                    EllipsoidShape::fromInverseFlattening(wgs84.semiMajorAxis, wgs84.inverseFlattening));
 }
 
 }  // namespace brelosta

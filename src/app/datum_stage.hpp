@@ -26,18 +26,17 @@ class DatumStage {
   // DataError for a box that is not a number.
   void readParameters(const MainWindowState& state);
 
-  // A source position taken to WGS84 by the forward leg of the shift alone
-  // (with Molodensky, one step to WGS84), so that a point converted to
-  // another datum is placed on WGS84 without a round trip; a source on WGS84
-  // is there already. Called after shift() for the same point.
-  GeodeticPosition sourceOnWgs84(const MainWindowState& state, GeodeticPosition position);
-
  private:
   void readWindow(const MainWindowState& state);
 
   DatumShift shift_;
   bool windowRead_ = false;
-  std::optional<DatumShift> wgs84Leg_;
 };
+
+// The stage that takes positions on `datum` (on its ellipsoid) to WGS84
+// with the window's method and parameters: the forward leg of a datum
+// change, or the whole change in one Molodensky step. For what shows or
+// writes positions in WGS84 (the map, Google Earth).
+DatumStage wgs84Stage(const MainWindowState& state, std::string datum, EllipsoidShape ellipsoid);
 
 }  // namespace brelosta

@@ -50,7 +50,12 @@ std::optional<std::filesystem::path> projectionFile(const std::filesystem::path&
 ExchangeOutput::ExchangeOutput(App& app, ConversionRun& run, OutputFormat format,
                                const std::filesystem::path& target, OutputSink& sink,
                                DxfWriter::Overwrite overwrite)
-    : app_(app), run_(run), format_(format), target_(target), sink_(sink) {
+    : app_(app),
+      run_(run),
+      format_(format),
+      target_(target),
+      sink_(sink),
+      wgs84_(wgs84Stage(app.state, run.setup().source.DATUM.text, run.setup().sourceEllipsoid)) {
   const ConversionSetup& setup = run.setup();
   const std::string panel(sideName(setup.target.side));
   if (format == OutputFormat::Dxf && setup.targetFamily != RecordFamily::Grid)
@@ -85,8 +90,7 @@ void ExchangeOutput::converted(std::size_t number, std::string_view id, const Ta
   // A point converted to WGS84 is there already; another goes by the
   // forward leg from its source.
   if (writer_->placesOnWgs84())
-    wgs84 = targetOnWgs84_ ? run_.convertedPoint()
-                           : run_.setup().datum.sourceOnWgs84(app_.state, run_.sourcePoint());
+    wgs84 = targetOnWgs84_ ? run_.convertedPoint() : wgs84_.shift(app_.state, run_.sourcePoint());
   write(number, id, values_, true, wgs84);
 }
 

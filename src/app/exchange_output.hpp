@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/datum_stage.hpp"
 #include "app/output_format.hpp"
 #include "app/point_conversion.hpp"
 #include "core/text_file.hpp"
@@ -53,6 +54,7 @@ class ExchangeOutput {
   RecordPlan plan_;
   bool withId_ = false;         // the target layout has an Id
   bool targetOnWgs84_ = false;  // the converted points are on WGS84
+  DatumStage wgs84_;            // from the source datum, for points to place on WGS84
   std::unique_ptr<PointWriter> writer_;
   std::array<std::string, kMaxSlots> texts_;  // the converted record's texts with a decimal point
   std::array<Field, kMaxSlots> values_{};     // texts_ as fields

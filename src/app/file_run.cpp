@@ -26,7 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kCannotRead = "no se puede leer";
 static_assert(kMaxLineBytes == 1 << 20);
 constexpr std::string_view kLineTooLong = ": la línea tiene más de 1 048 576 caracteres";
 // What the report's header names as the input of pasted rows.
@@ -35,16 +34,6 @@ constexpr std::string_view kPastedName = "(puntos pegados)";
 constexpr std::string_view kTitlesHint =
     "la primera línea parece una línea de títulos: marque «Primera línea: títulos»";
 constexpr std::string_view kCannotWrite = "no se puede escribir";
-
-// Why the input file cannot be opened.
-std::string inputProblem(const std::string& path) {
-  if (path.empty()) return "No se indicó el archivo de entrada";
-  std::error_code error;
-  const fs::path file = pathFromUtf8(path);
-  if (fs::is_directory(file, error)) return fileProblem(FileRole::Input, path, "es una carpeta");
-  if (!fs::exists(file, error)) return fileProblem(FileRole::Input, path, "no existe");
-  return fileProblem(FileRole::Input, path, kCannotRead);
-}
 
 // Why the output file cannot be written.
 std::string outputProblem(const std::string& path) {
@@ -323,7 +312,7 @@ class FileRun {
     app_.toolkit.progressChanged(app_.state.Progreso.ProgressBar1.progress);
     const std::string& path = files_.input;
     auto file = PointFile::open(pathFromUtf8(path));
-    if (!file) throw DataError{inputProblem(path)};
+    if (!file) throw DataError{inputFileProblem(path)};
     if (file->overLimit()) throw DataError{fileProblem(FileRole::Input, path, "tiene más de 999 999 registros")};
     // An empty file has no record to divide the progress by.
     const std::size_t first = files_.titles ? 2 : 1;
@@ -360,12 +349,12 @@ class FileRun {
     std::vector<Field> scratch;
     std::optional<char> separator;
     // The titles' line is read past.
-    if (files_.titles && !file.next(lines_[0])) throw DataError{inputProblem(files_.input)};
+    if (files_.titles && !file.next(lines_[0])) throw DataError{inputFileProblem(files_.input)};
     for (std::size_t number = files_.titles ? 2 : 1; number <= file.size(); ++number) {
       if (app_.toolkit.cancelRequested()) return false;
       // The entry's texts stay in their line until another record is loaded.
       const std::size_t next = loaded_ == 0 ? 1 : 0;
-      if (!file.next(lines_[next])) throw DataError{inputProblem(files_.input)};
+      if (!file.next(lines_[next])) throw DataError{inputFileProblem(files_.input)};
       const std::string_view line = lines_[next];
       if (!separator && holdsRecord(line) && !isBlankLine(line))
         separator = fieldSeparator(line, sourcePlan, format);
@@ -393,7 +382,7 @@ class FileRun {
         loaded_ = next;
         entry_ = record.slots;
         run_.recordNumber = number;
-        if (!sourcePlan) throw DataError{layoutProblem()};
+        if (!sourcePlan) throw DataError{layoutProblem(setup_.source)};
         // A blank line in the middle of the file stops the run; it is not
         // read as a point at 0, 0.
         if (isBlankLine(line) || !holdsRecord(line))
@@ -404,9 +393,8 @@ class FileRun {
         // never read on into the next record.
         if (!record.complete)
           throw PointFailure{MessageIcon::Critical, std::string(kDataErrorText),
-                             recordPlace(files_.source, number) + ": " + fieldCount(scratch.size(), fields) +
-                                 " y el formato " + quotedText(layout) + " pide " +
-                                 std::to_string(sourcePlan->fieldSlots.size())};
+                             wrongFieldCount(files_.source, number, scratch.size(), fields, layout,
+                                             sourcePlan->fieldSlots.size())};
         run_.convert(entry_);
       } catch (PointFailure& failure) {
         // A line of titles read as record 1 says what it is.
@@ -437,24 +425,6 @@ class FileRun {
     }
   }
 
-  // A layout name the source panel's lists do not hold (from a
-  // configuration or a script): no field can be read.
-  std::string layoutProblem() const {
-    const std::string panel(sideName(setup_.source.side));
-    if (setup_.source.Formato.text.empty()) return "No se eligió el formato de los registros del " + panel;
-    return "El formato " + quotedText(setup_.source.Formato.text) + " no corresponde al sistema " +
-           quotedText(setup_.source.Coord.text) + " del " + panel;
-  }
-
-  // "tiene 3 campos"; in a file of another separator than the comma, which
-  // one: "tiene 1 campo separado por punto y coma".
-  static std::string fieldCount(std::size_t count, char separator) {
-    std::string text = "tiene " + std::to_string(count) + (count == 1 ? " campo" : " campos");
-    if (separator != ',')
-      text += std::string(count == 1 ? " separado por " : " separados por ") +
-              std::string(separatorName(separator));
-    return text;
-  }
 
   const PointEntry* shownEntry() const { return run_.recordNumber == 0 ? nullptr : &entry_; }
 

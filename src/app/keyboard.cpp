@@ -21,7 +21,7 @@ bool inPanel(const SystemPanel& panel, const Control& box) {
 // Access keys, unique among the entries of each menu: the bar (Archivo,
 // Edición, Herramientas, Ayuda), the Archivo menu, its Configuración
 // submenu.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kAccessKeys = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kAccessKeys = {{
     {"Archivo", "&Archivo"},
     {"Edicion", "&Edición"},
     {"Pegar", "&Pegar puntos"},
@@ -39,6 +39,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kAccessK
     {"Revisar", "&Revisar Archivo de Entrada"},
     {"Acercade", "&Acerca de"},
     {"Master", "&Informacion"},
+    {"Mapa", "&Mapa"},
 }};
 
 constexpr std::string_view kTabOrder[] = {
@@ -56,7 +57,7 @@ constexpr std::string_view kTabOrder[] = {
     "H_EGM96", "Check1", "Check2", "Check3", "Codigo", "Dx_label", "Dy_label", "Dz_label", "Rx_label",
     "Ry_label", "Rz_label", "SC_label", "XXMM", "YYMM", "ZZMM", "elipsoide_n", "elipsoide_a", "elipsoide_f",
     // the output format and the commands, along the bottom
-    "Formato_Salida", "Borrar", "Command4"};
+    "Formato_Salida", "Ver_Mapa", "Borrar", "Command4"};
 
 }  // namespace
 

@@ -36,6 +36,8 @@ PreviewWindowState::PreviewWindowState() { Preview.visible = false; }
 
 AboutWindowState::AboutWindowState() { About.visible = false; }
 
+MapWindowState::MapWindowState() { Ventana.visible = false; }
+
 void forEachControl(MainWindowState& state, const std::function<void(std::string_view, Control&)>& visit) {
 #define BRELOSTA_VISIT(name, kind, caption) visit(#name, state.name);
   BRELOSTA_MAIN_WINDOW_CONTROLS(BRELOSTA_VISIT)
@@ -63,6 +65,11 @@ void forEachControl(MainWindowState& state, const std::function<void(std::string
     const std::string windowName = "About";
     auto& window = state.About;
     BRELOSTA_ABOUT_WINDOW_CONTROLS(BRELOSTA_VISIT)
+  }
+  {
+    const std::string windowName = "Mapa";
+    auto& window = state.Map;
+    BRELOSTA_MAP_WINDOW_CONTROLS(BRELOSTA_VISIT)
   }
 #undef BRELOSTA_VISIT
 }

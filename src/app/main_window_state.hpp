@@ -2,11 +2,16 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <vector>
 #include <string>
 #include <string_view>
 
 #include "app/control.hpp"
+#include "app/map_point.hpp"
+#include "app/map_view.hpp"
 #include "core/number_format.hpp"
+#include "formats/map_outline.hpp"
 
 namespace brelosta {
 
@@ -173,7 +178,10 @@ namespace brelosta {
   X(Titulos, Check, "Primera línea: títulos")                     \
   X(Continuar, Check, "Continuar tras errores")                   \
   X(Edicion, MenuEntry, "Edición")                                \
-  X(Pegar, MenuEntry, "Pegar puntos")
+  X(Pegar, MenuEntry, "Pegar puntos")                             \
+  /* the map: the last entry of Herramientas and a command button */ \
+  X(Mapa, MenuEntry, "Mapa")                                      \
+  X(Ver_Mapa, Button, "Mapa")
 
 // The progress window of a file conversion.
 #define BRELOSTA_PROGRESS_WINDOW_CONTROLS(X) \
@@ -222,6 +230,21 @@ namespace brelosta {
   X(Carpeta, Label, "")                   \
   X(Command1, Button, "Cerrar")
 
+// The map window. Its window control is "Mapa.Ventana": "Mapa" names the
+// main window's menu entry.
+#define BRELOSTA_MAP_WINDOW_CONTROLS(X)           \
+  X(Ventana, Window, "Brelosta - Mapa")           \
+  X(Fuente, Label, "")                            \
+  X(Mas, Button, "+")                             \
+  X(Menos, Button, "-")                           \
+  X(Ajustar, Button, "Ajustar a los puntos")      \
+  X(Venezuela, Button, "Venezuela")               \
+  X(Abrir_KML, Button, "Abrir en Google Earth")   \
+  X(Cerrar, Button, "Cerrar")                     \
+  X(Lienzo, Canvas, "")                           \
+  X(Estado, Label, "")                            \
+  X(Aviso, Label, "")
+
 #define BRELOSTA_DECLARE_CONTROL(name, kind, caption) Control name{ControlKind::kind, caption};
 
 struct ProgressWindowState {
@@ -240,6 +263,27 @@ struct AboutWindowState {
   BRELOSTA_ABOUT_WINDOW_CONTROLS(BRELOSTA_DECLARE_CONTROL)
   AboutWindowState();
   friend bool operator==(const AboutWindowState&, const AboutWindowState&) = default;
+};
+
+// The canvas size the map assumes until its front end tells the real one
+// (pixels): the size both front ends open it with.
+inline constexpr CanvasSize kMapCanvasSize{760, 520};
+
+struct MapWindowState {
+  BRELOSTA_MAP_WINDOW_CONTROLS(BRELOSTA_DECLARE_CONTROL)
+  // The points shown, in WGS84, and the outline under them (read from the
+  // shipped file when the window first opens; empty when it could not be).
+  std::vector<MapPoint> points;
+  MapOutline outline;
+  bool outlineRead = false;
+  MapView view;
+  CanvasSize canvas = kMapCanvasSize;
+  // The box the view fits as the canvas changes size, until the user moves
+  // or zooms it.
+  std::optional<GeographicBox> fittedBox;
+
+  MapWindowState();
+  friend bool operator==(const MapWindowState&, const MapWindowState&) = default;
 };
 
 // Name, semi-major axis (metres) and inverse flattening of the ellipsoid of
@@ -264,12 +308,16 @@ struct MainWindowState {
   ProgressWindowState Progreso;
   PreviewWindowState Preview;
   AboutWindowState About;
+  MapWindowState Map;
 
   std::string workingFolder;
   // The user guide that "Informacion" opens. A relative path is taken from
   // the working folder; a front end that knows where its guide is installed
   // sets the full path at start.
   std::string helpGuide = "../docs/ayuda.html";
+  // The outline the map draws; relative paths as for the guide. A front end
+  // sets the shipped file at start.
+  std::string mapOutline = std::string(kMapOutlineFileName);
   Wgs84EllipsoidValues Wgs84Ellipsoid;
   NumberFormat numberFormat;
 
@@ -280,11 +328,12 @@ struct MainWindowState {
 #undef BRELOSTA_DECLARE_CONTROL
 
 // Calls visit(name, control) for every control of every window; controls of
-// the secondary windows are named "Progreso.Ok", array elements "Degrees(2)".
+// the secondary windows are named "Progreso.Ok" or "Mapa.Estado", array
+// elements "Degrees(2)".
 void forEachControl(MainWindowState& state, const std::function<void(std::string_view, Control&)>& visit);
 
 // The control of that name, or nullptr. A window is named "Main",
-// "Progreso", "Preview" or "About".
+// "Progreso", "Preview", "About" or "Mapa.Ventana".
 Control* findControl(MainWindowState& state, std::string_view name);
 
 }  // namespace brelosta

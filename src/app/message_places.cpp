@@ -1,8 +1,10 @@
 #include "app/message_places.hpp"
 
 #include <array>
+#include <filesystem>
 
 #include "core/path_text.hpp"
+#include "formats/first_record.hpp"
 
 namespace brelosta {
 namespace {
@@ -92,6 +94,31 @@ std::string fileProblem(FileRole role, std::string_view path, std::string_view r
   text += ' ';
   text += reason;
   return text;
+}
+
+std::string inputFileProblem(const std::string& path) {
+  if (path.empty()) return "No se indicó el archivo de entrada";
+  std::error_code error;
+  const std::filesystem::path file = pathFromUtf8(path);
+  if (std::filesystem::is_directory(file, error)) return fileProblem(FileRole::Input, path, "es una carpeta");
+  if (!std::filesystem::exists(file, error)) return fileProblem(FileRole::Input, path, "no existe");
+  return fileProblem(FileRole::Input, path, "no se puede leer");
+}
+
+std::string wrongFieldCount(std::string_view source, std::size_t record, std::size_t fields, char separator,
+                            std::string_view layout, std::size_t wanted) {
+  std::string text = recordPlace(source, record) + ": tiene " + std::to_string(fields) +
+                     (fields == 1 ? " campo" : " campos");
+  if (separator != ',')
+    text += std::string(fields == 1 ? " separado por " : " separados por ") + std::string(separatorName(separator));
+  return text + " y el formato " + quotedText(layout) + " pide " + std::to_string(wanted);
+}
+
+std::string layoutProblem(const SystemPanel& source) {
+  const std::string panel(sideName(source.side));
+  if (source.Formato.text.empty()) return "No se eligió el formato de los registros del " + panel;
+  return "El formato " + quotedText(source.Formato.text) + " no corresponde al sistema " +
+         quotedText(source.Coord.text) + " del " + panel;
 }
 
 }  // namespace brelosta

@@ -47,4 +47,19 @@ std::string quotedText(std::string_view text);
 enum class FileRole { Input, Output };
 std::string fileProblem(FileRole role, std::string_view path, std::string_view reason);
 
+// Why the input file `path` (as the panel's box names it) cannot be opened:
+// none named, a folder, missing, or unreadable.
+std::string inputFileProblem(const std::string& path);
+
+// "Registro 3, línea 3 del archivo puntos.txt: tiene 2 campos y el formato
+// "Id Norte Este H" pide 4"; in a file of another separator than the
+// comma, which one: "tiene 1 campo separado por punto y coma". `source` is
+// how messages name the file (fileSource).
+std::string wrongFieldCount(std::string_view source, std::size_t record, std::size_t fields, char separator,
+                            std::string_view layout, std::size_t wanted);
+
+// A layout name the source panel's lists do not hold (from a configuration
+// or a script): no field can be read.
+std::string layoutProblem(const SystemPanel& source);
+
 }  // namespace brelosta

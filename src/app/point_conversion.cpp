@@ -43,7 +43,7 @@ void writeNumber(std::string& text, double value, Picture picture, NumberFormat 
 
 // The source point on the source ellipsoid: geographic entry, or the
 // inverse of the source kind's projection.
-LatLon sourcePosition(ConversionSetup& setup, PointEntry& entry) {
+LatLon sourceOnEllipsoid(ConversionSetup& setup, PointEntry& entry) {
   const NumberFormat format = setup.format;
   const RecordFamily family = setup.sourceFamily;
   const EllipsoidShape& ellipsoid = setup.sourceEllipsoid;
@@ -193,9 +193,10 @@ void ConversionRun::fail(MessageIcon icon, std::string_view text, std::string de
   stopAt(setup_.app, failure);
 }
 
-void ConversionRun::convert(PointEntry& entry) {
+template <class Step>
+void ConversionRun::placingFailures(PointEntry& entry, Step&& step) {
   try {
-    convertPoint(entry);
+    step();
   } catch (const PointFailure& failure) {
     fail(failure.icon, failure.text, failure.detail);
   } catch (const EntryError& error) {
@@ -227,18 +228,35 @@ void ConversionRun::readParameters() {
   setup_.datum.readParameters(setup_.app.state);
 }
 
+void ConversionRun::convert(PointEntry& entry) {
+  placingFailures(entry, [&] { convertPoint(entry); });
+}
+
+GeodeticPosition ConversionRun::sourcePosition(PointEntry& entry) {
+  GeodeticPosition position;
+  placingFailures(entry, [&] { position = readSource(entry); });
+  return position;
+}
+
+GeodeticPosition ConversionRun::readSource(PointEntry& entry) {
+  ConversionSetup& setup = setup_;
+  if (!setup.sourceKind) throw DataError{};
+  const double sourceHeight = takeSourceHeight(entry, setup.sourceFamily, setup.format);
+  checkSourceRange(setup.format, entry, setup.sourceFamily, *setup.sourceKind,
+                   [&](std::size_t slot) { return place(entry, slot); });
+  const LatLon position = sourceOnEllipsoid(setup, entry);
+  return {position.latitude, position.longitude, sourceHeight};
+}
+
 void ConversionRun::convertPoint(PointEntry& entry) {
   ConversionSetup& setup = setup_;
   if (!setup.sourceKind || !setup.targetKind) throw DataError{};
   const NumberFormat format = setup.format;
 
-  const double sourceHeight = takeSourceHeight(entry, setup.sourceFamily, format);
-  checkSourceRange(format, entry, setup.sourceFamily, *setup.sourceKind,
-                   [&](std::size_t slot) { return place(entry, slot); });
-  const LatLon position = sourcePosition(setup, entry);
+  sourcePoint_ = readSource(entry);
+  const LatLon position{sourcePoint_.latitude, sourcePoint_.longitude};
   if (!setup.fileMode) setHemisphereCaptions(setup.app.state, position.latitude);
 
-  sourcePoint_ = {position.latitude, position.longitude, sourceHeight};
   convertedPoint_ = setup.datum.shift(setup.app.state, sourcePoint_);
   const GeodeticPosition& shifted = convertedPoint_;
   const LatLon converted{shifted.latitude, shifted.longitude};

@@ -52,6 +52,10 @@ class ConversionRun {
   // every failure of a point is the point's own. A run that goes on past
   // failed records calls it first.
   void readParameters();
+  // The point on the source datum (degrees, and metres of height), with the
+  // checks and refusals of convert() up to the source kind's inverse
+  // projection: what the map and the exports of positions start from.
+  GeodeticPosition sourcePosition(PointEntry& entry);
 
   // Where an entry of the point is, and the text it holds: the box
   // ("Latitud, panel izquierdo: \"95\"") or the record and field.
@@ -82,6 +86,10 @@ class ConversionRun {
   // The failure of the point: thrown for a file record, shown for a typed
   // point.
   [[noreturn]] void fail(MessageIcon icon, std::string_view text, std::string detail);
+  GeodeticPosition readSource(PointEntry& entry);
+  // Runs a step of a point, saying where a failure was as convert() does.
+  template <class Step>
+  void placingFailures(PointEntry& entry, Step&& step);
 
   ConversionSetup setup_;
   TargetTexts shown_;

@@ -29,4 +29,9 @@ bool RecordingToolkit::startHelpViewer(const std::filesystem::path& guide) {
   return helpViewerAvailable;
 }
 
+bool RecordingToolkit::openWithViewer(const std::filesystem::path& file) {
+  viewerRequests.push_back(file);
+  return viewerAvailable;
+}
+
 }  // namespace brelosta

@@ -20,6 +20,7 @@ class RecordingToolkit : public Toolkit {
   bool cancelRequested() override { return cancel; }
   std::optional<std::string> clipboardText() override { return clipboard; }
   bool startHelpViewer(const std::filesystem::path& guide) override;
+  bool openWithViewer(const std::filesystem::path& file) override;
   void endProgram() override { ended = true; }
 
   // Answers for the next Yes/No boxes; with none left a box gets its default
@@ -30,6 +31,7 @@ class RecordingToolkit : public Toolkit {
   bool helpViewerAvailable = true;
   // What the clipboard holds.
   std::optional<std::string> clipboard;
+  bool viewerAvailable = true;
   bool cancel = false;
   // Called for every message box when it is shown.
   std::function<void(const MessageRequest&)> onMessage;
@@ -39,6 +41,7 @@ class RecordingToolkit : public Toolkit {
   std::vector<bool> cursorChanges;
   std::vector<float> progressValues;
   std::vector<std::filesystem::path> helpRequests;
+  std::vector<std::filesystem::path> viewerRequests;
   bool ended = false;
 };
 

@@ -61,6 +61,9 @@ class Toolkit {
   // Starts the help viewer on the guide without waiting; false when no
   // viewer could be started.
   virtual bool startHelpViewer(const std::filesystem::path& guide) = 0;
+  // Opens a file with the program the system gives its kind (a .kml with
+  // Google Earth), without waiting; false when none could be started.
+  virtual bool openWithViewer(const std::filesystem::path& file) = 0;
   // Ends the program at once.
   virtual void endProgram() = 0;
 };

@@ -7,6 +7,8 @@
 #include "app/platform/documents_folder.hpp"
 #include "app/platform/program_folder.hpp"
 #include "app/startup.hpp"
+#include "core/path_text.hpp"
+#include "formats/map_outline.hpp"
 
 namespace brelosta {
 namespace {
@@ -70,7 +72,10 @@ std::string workingFolderProblemText(const WorkingFolder& working) {
 }
 
 void startInWorkingFolder(App& app, const WorkingFolder& working, const fs::path& shipped) {
-  if (!shipped.empty()) app.state.helpGuide = (shipped / kHelpGuideName).string();
+  if (!shipped.empty()) {
+    app.state.helpGuide = (shipped / kHelpGuideName).string();
+    app.state.mapOutline = utf8FromPath(shipped / kMapOutlineFileName);
+  }
   if (!working.problem.empty()) showCritical(app, workingFolderProblemText(working));
   startUp(app, working.folder);
 }

@@ -114,6 +114,7 @@ int scriptCommand(const std::vector<std::string_view>& args) {
   const brelosta::WorkingFolder working = brelosta::chooseWorkingFolder(requestedFolder, brelosta::shippedFolder());
   if (!working.problem.empty()) std::cerr << brelosta::workingFolderProblemText(working) << '\n';
   options.workingFolder = working.folder;
+  options.shippedFolder = brelosta::shippedFolder();
   if (scriptPath == "-") return brelosta::runScript(std::cin, std::cout, std::cerr, options);
   std::ifstream script(brelosta::pathFromUtf8(scriptPath), std::ios::binary);
   if (!script) {

@@ -13,6 +13,7 @@
 #include "cli/message_lines.hpp"
 #include "core/path_text.hpp"
 #include "core/text_file.hpp"
+#include "formats/map_outline.hpp"
 
 namespace brelosta {
 namespace {
@@ -60,6 +61,7 @@ std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
 ScriptSession::ScriptSession(std::ostream& out, std::ostream& err, const ScriptOptions& options)
     : out_(out), err_(err), app_{state_, toolkit_} {
   state_.numberFormat = options.numberFormat;
+  if (!options.shippedFolder.empty()) state_.mapOutline = utf8FromPath(options.shippedFolder / kMapOutlineFileName);
   toolkit_.onMessage = [this](const MessageRequest& m) {
     out_ << "message " << iconName(m.icon) << ' ' << m.title << ": " << indentedLines(m.text) << '\n';
   };

@@ -15,6 +15,9 @@ namespace brelosta {
 struct ScriptOptions {
   std::filesystem::path workingFolder;
   NumberFormat numberFormat = NumberFormat::point();
+  // Where the shipped files are (the map's outline); none: the working
+  // folder.
+  std::filesystem::path shippedFolder;
 };
 
 // The program's window state without a window, driven one action line at a

@@ -21,6 +21,7 @@ class TerminalToolkit : public Toolkit {
   bool cancelRequested() override { return false; }
   std::optional<std::string> clipboardText() override { return std::nullopt; }
   bool startHelpViewer(const std::filesystem::path& /*guide*/) override { return false; }
+  bool openWithViewer(const std::filesystem::path& /*file*/) override { return false; }
   void endProgram() override {}
 
   int messageCount() const { return messageCount_; }

@@ -15,10 +15,12 @@ inline constexpr std::array<std::string_view, 3> kCreditLines = {
     "Elaborado por el equipo de desarrollo de Brelosta",
 };
 
-// The about window's own lines under the version.
-inline constexpr std::array<std::string_view, 2> kAboutCreditLines = {
+// The about window's own lines under the version; the last one says where
+// the map's outline comes from and under which licence.
+inline constexpr std::array<std::string_view, 3> kAboutCreditLines = {
     "El equipo de desarrollo de Brelosta",
     "Conversión de coordenadas geodésicas para la topografía en Venezuela",
+    "Mapa: GSHHG 2.3.7 y DCW-GMT (The GMT Team), GNU LGPL 3",
 };
 
 // The line that closes the report's banner.

@@ -9,6 +9,7 @@ namespace brelosta {
 struct LatLon {
   double latitude = 0.0;
   double longitude = 0.0;
+  friend bool operator==(const LatLon&, const LatLon&) = default;
 };
 
 // A projected position in metres.

@@ -43,7 +43,9 @@ SecondaryWindow* buildAboutWindow(AboutWindowState& state, WidgetBinder& binder,
   madeByFont.setBold(true);
   madeBy->setFont(madeByFont);
   grid->addWidget(madeBy, 2, 1);
-  auto* credits = plainLabel(qtText(kAboutCreditLines[0]) + QLatin1Char('\n') + qtText(kAboutCreditLines[1]));
+  QStringList creditLines;
+  for (const std::string_view line : kAboutCreditLines) creditLines.push_back(qtText(line));
+  auto* credits = plainLabel(creditLines.join(QLatin1Char('\n')));
   grid->addWidget(credits, 3, 1);
   // Where the catalogues, samples and the user's files are.
   QLabel* folder = binder.bind(state.Carpeta, plainLabel());

@@ -22,6 +22,7 @@
 #include "qt/about_window.hpp"
 #include "qt/clickable_label.hpp"
 #include "qt/control_view.hpp"
+#include "qt/map_window.hpp"
 #include "qt/preview_window.hpp"
 #include "qt/progress_window.hpp"
 
@@ -33,6 +34,8 @@ DesktopProgram::DesktopProgram(NumberFormat numberFormat)
   progressWindow_ = buildProgressWindow(state_.Progreso, binder_, mainWindow_.get());
   previewWindow_ = buildPreviewWindow(state_.Preview, binder_, mainWindow_.get());
   aboutWindow_ = buildAboutWindow(state_.About, binder_, mainWindow_.get());
+  mapWindow_ = buildMapWindow(state_.Map, binder_, mainWindow_.get());
+  mapCanvas_ = dynamic_cast<MapCanvas*>(binder_.target("Mapa.Lienzo"));
 
   toolkit_.dialogParent = [this]() -> QWidget* {
     QWidget* active = QApplication::activeWindow();
@@ -54,7 +57,28 @@ DesktopProgram::DesktopProgram(NumberFormat numberFormat)
   progressWindow_->closeRequested = [this] { clicked(state_.Progreso.Ok); };
   previewWindow_->closeRequested = [this] { clicked(state_.Preview.Salida); };
   aboutWindow_->closeRequested = [this] { clicked(state_.About.Command1); };
+  mapWindow_->closeRequested = [this] { clicked(state_.Map.Cerrar); };
   connectUserActions();
+  connectMapCanvas();
+}
+
+// The canvas's pointer and keys run their reactions as the buttons do; its
+// size is the state's while no conversion thread writes the state.
+void DesktopProgram::connectMapCanvas() {
+  mapCanvas_->stateReadable = [this] { return !converting(); };
+  mapCanvas_->wheelTurned = [this](double steps, PixelPoint pointer) {
+    if (!busy()) react([&] { turnMapWheel(app_, steps, pointer); });
+  };
+  mapCanvas_->dragged = [this](double dx, double dy) {
+    if (!busy()) react([&] { dragMap(app_, dx, dy); });
+  };
+  mapCanvas_->arrowPressed = [this](MapArrow arrow) {
+    if (!busy()) react([&] { moveMap(app_, arrow); });
+  };
+  mapCanvas_->zoomKeyPressed = [this](bool nearer) { clicked(nearer ? state_.Map.Mas : state_.Map.Menos); };
+  mapCanvas_->resized = [this](CanvasSize size) {
+    if (!converting()) resizeMap(app_, size);
+  };
 }
 
 DesktopProgram::~DesktopProgram() {
@@ -76,7 +100,10 @@ void DesktopProgram::start(const WorkingFolder& working, const std::filesystem::
   react([&] { startInWorkingFolder(app_, working, shipped); });
 }
 
-void DesktopProgram::refresh() { binder_.show(state_); }
+void DesktopProgram::refresh() {
+  binder_.show(state_);
+  mapCanvas_->update();
+}
 
 void DesktopProgram::react(const std::function<void()>& reaction) {
   reacting_ = true;
@@ -149,6 +176,7 @@ void DesktopProgram::setInteractive(bool interactive) {
   mainWindow_->menuBar()->setEnabled(interactive);
   previewWindow_->setEnabled(interactive);
   aboutWindow_->setEnabled(interactive);
+  mapWindow_->setEnabled(interactive);
 }
 
 void DesktopProgram::runInBackground(std::function<void()> job) {

@@ -18,6 +18,8 @@ class QThread;
 
 namespace brelosta {
 
+class MapCanvas;
+
 // The desktop program: the window state, its windows and the Qt toolkit.
 // Every user action runs the same reaction as the action-script driver; the
 // widgets then show the state again. A file conversion runs on a second
@@ -72,6 +74,7 @@ class DesktopProgram : public QObject {
   bool busy() const { return converting() || reacting_; }
   void setInteractive(bool interactive);
   void conversionEnded();
+  void connectMapCanvas();
 
   MainWindowState state_;
   QtToolkit toolkit_;
@@ -81,6 +84,8 @@ class DesktopProgram : public QObject {
   SecondaryWindow* progressWindow_ = nullptr;
   SecondaryWindow* previewWindow_ = nullptr;
   SecondaryWindow* aboutWindow_ = nullptr;
+  SecondaryWindow* mapWindow_ = nullptr;
+  MapCanvas* mapCanvas_ = nullptr;
   MainWindowState progressCopy_;
   QThread* worker_ = nullptr;
   std::map<QObject*, Control*> pasteBoxes_;

@@ -308,6 +308,7 @@ class Builder {
     layout->addWidget(label(state_.Label27));
     layout->addWidget(list(state_.Formato_Salida, 30));
     layout->addStretch();
+    layout->addWidget(button(state_.Ver_Mapa));
     layout->addWidget(button(state_.Borrar));
     layout->addWidget(button(state_.Command4));
     return group;
@@ -394,6 +395,7 @@ class Builder {
     paste->setShortcut(QKeySequence::Paste);
     QMenu* tools = menu(nullptr, state_.Herramientas);
     entry(tools, state_.Revisar);
+    entry(tools, state_.Mapa);
     QMenu* help = menu(nullptr, state_.Ayuda);
     entry(help, state_.Acercade);
     QAction* guide = entry(help, state_.Master);

@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QUrl>
 
+#include "app/platform/system_viewer.hpp"
 #include "qt/control_view.hpp"
 
 namespace brelosta {
@@ -142,6 +143,8 @@ bool QtToolkit::startHelpViewer(const std::filesystem::path& guide) {
   if (!std::filesystem::is_regular_file(guide, error)) return false;
   return QDesktopServices::openUrl(QUrl::fromLocalFile(qtText(guide.string())));
 }
+
+bool QtToolkit::openWithViewer(const std::filesystem::path& file) { return openWithSystemViewer(file); }
 
 void QtToolkit::leaveEventLoop() { QCoreApplication::exit(0); }
 

@@ -27,6 +27,7 @@ class QtToolkit : public QObject, public BackgroundRunToolkit {
   std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
   std::optional<std::string> clipboardText() override;
   bool startHelpViewer(const std::filesystem::path& guide) override;
+  bool openWithViewer(const std::filesystem::path& file) override;
 
   void post(std::function<void()> job) override;
 

@@ -22,6 +22,7 @@ struct NamedNumber {
 #define BRELOSTA_PROGRESS_NUMBER(name, kind, caption) {#name, IDC_Progreso_##name},
 #define BRELOSTA_PREVIEW_NUMBER(name, kind, caption) {#name, IDC_Preview_##name},
 #define BRELOSTA_ABOUT_NUMBER(name, kind, caption) {#name, IDC_About_##name},
+#define BRELOSTA_MAP_NUMBER(name, kind, caption) {#name, IDC_Mapa_##name},
 
 const NamedNumber kMainNumbers[] = {
     BRELOSTA_MAIN_WINDOW_CONTROLS(BRELOSTA_MAIN_NUMBER)  //
@@ -41,17 +42,20 @@ const NamedNumber kMainNumbers[] = {
 const NamedNumber kProgressNumbers[] = {BRELOSTA_PROGRESS_WINDOW_CONTROLS(BRELOSTA_PROGRESS_NUMBER)};
 const NamedNumber kPreviewNumbers[] = {BRELOSTA_PREVIEW_WINDOW_CONTROLS(BRELOSTA_PREVIEW_NUMBER)};
 const NamedNumber kAboutNumbers[] = {BRELOSTA_ABOUT_WINDOW_CONTROLS(BRELOSTA_ABOUT_NUMBER)};
+const NamedNumber kMapNumbers[] = {BRELOSTA_MAP_WINDOW_CONTROLS(BRELOSTA_MAP_NUMBER)};
 
 #undef BRELOSTA_MAIN_NUMBER
 #undef BRELOSTA_PROGRESS_NUMBER
 #undef BRELOSTA_PREVIEW_NUMBER
 #undef BRELOSTA_ABOUT_NUMBER
+#undef BRELOSTA_MAP_NUMBER
 
 std::span<const NamedNumber> numbersOf(std::string_view window) {
   if (window == "Main") return kMainNumbers;
   if (window == "Progreso") return kProgressNumbers;
   if (window == "Preview") return kPreviewNumbers;
   if (window == "About") return kAboutNumbers;
+  if (window == "Mapa") return kMapNumbers;
   throw std::logic_error("no such window: " + std::string(window));
 }
 

@@ -30,7 +30,7 @@ class ControlBinder {
 
   explicit ControlBinder(MainWindowState& state);
 
-  // Binds every control of one window ("Main", "Progreso", "Preview" or
+  // Binds every control of one window ("Main", "Progreso", "Preview", "Mapa" or
   // "About") to its dialog: child windows and menu entries by their
   // numbers, the window control to the dialog itself.
   void bindDialog(std::string_view window, HWND dialog);

@@ -1,11 +1,15 @@
 #include "win32/desktop_program.hpp"
 
 #include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
 
 #include <exception>
 
 #include "app/commands.hpp"
 #include "app/keyboard.hpp"
+#include "app/map_window.hpp"
 #include "app/messages.hpp"
 #include "app/paste.hpp"
 #include "app/reaction_errors.hpp"
@@ -21,6 +25,16 @@ namespace {
 
 // The program's name in the about window, this many times the dialog font.
 constexpr double kNameScale = 1.8;
+
+// The map window's layout, dialog units (see its template): the margin, the
+// canvas's top, the width of Cerrar, the height of the status lines under
+// the canvas, and the smallest size the window may take.
+constexpr int kMapMargin = 7;
+constexpr int kMapCanvasTop = 34;
+constexpr int kMapCloseWidth = 50;
+constexpr int kMapStatusHeight = 30;
+constexpr int kMapLeastWidth = 300;
+constexpr int kMapLeastHeight = 200;
 
 std::string windowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -50,14 +64,20 @@ DesktopProgram::DesktopProgram(NumberFormat numberFormat)
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
 
+  MapCanvasWindow::registerClass();
+
   main_ = createDialog(IDD_MAIN, nullptr);
   progress_ = createDialog(IDD_PROGRESO, main_);
   preview_ = createDialog(IDD_PREVIEW, main_);
   about_ = createDialog(IDD_ABOUT, main_);
+  map_ = createDialog(IDD_MAPA, main_);
   binder_.bindDialog("Main", main_);
   binder_.bindDialog("Progreso", progress_);
   binder_.bindDialog("Preview", preview_);
   binder_.bindDialog("About", about_);
+  binder_.bindDialog("Mapa", map_);
+  mapCanvas_ = std::make_unique<MapCanvasWindow>(GetDlgItem(map_, IDC_Mapa_Lienzo), state_.Map);
+  connectMapCanvas();
   // The method frame and the code frame move up into the place of the
   // geoid frame while it is hidden.
   binder_.stackFrames({"Frame8", "Conversion", "Frame7"});
@@ -67,7 +87,7 @@ DesktopProgram::DesktopProgram(NumberFormat numberFormat)
 
   toolkit_.dialogOwner = [this]() -> HWND {
     HWND active = GetActiveWindow();
-    for (HWND dialog : {main_, progress_, preview_, about_})
+    for (HWND dialog : {main_, progress_, preview_, about_, map_})
       if (active == dialog) return active;
     return main_;
   };
@@ -90,7 +110,8 @@ DesktopProgram::~DesktopProgram() {
     }
     if (worker_.joinable()) worker_.join();
   }
-  for (HWND dialog : {about_, preview_, progress_, main_})
+  mapCanvas_.reset();
+  for (HWND dialog : {map_, about_, preview_, progress_, main_})
     if (dialog != nullptr) DestroyWindow(dialog);
   for (HICON icon : icons_) DestroyIcon(icon);
   for (HFONT font : fonts_) DeleteObject(font);
@@ -99,7 +120,7 @@ DesktopProgram::~DesktopProgram() {
 // The windows' icon, the convert buttons' arrows and the about window's
 // picture, name and credits.
 void DesktopProgram::showPictures() {
-  for (HWND dialog : {main_, progress_, preview_, about_}) {
+  for (HWND dialog : {main_, progress_, preview_, about_, map_}) {
     for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
       HICON icon = programIcon(GetSystemMetrics(metric));
       icons_.push_back(icon);
@@ -123,7 +144,9 @@ void DesktopProgram::showPictures() {
   HWND madeBy = GetDlgItem(about_, IDC_About_Elaborado);
   fonts_.push_back(derivedFont(madeBy, 1.0, true));
   SendMessageW(madeBy, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
-  SetDlgItemTextW(about_, IDC_About_Credits, wideText(std::string(kAboutCreditLines[0]) + "\r\n" + std::string(kAboutCreditLines[1])).c_str());
+  std::string credits;
+  for (const std::string_view line : kAboutCreditLines) credits += (credits.empty() ? "" : "\r\n") + std::string(line);
+  SetDlgItemTextW(about_, IDC_About_Credits, wideText(credits).c_str());
 }
 
 // Tab walks the main window panel by panel, top to bottom: a dialog's tab
@@ -153,7 +176,58 @@ void DesktopProgram::start(const WorkingFolder& working, const std::filesystem::
   react([&] { startInWorkingFolder(app_, working, shipped); });
 }
 
-void DesktopProgram::refresh() { binder_.show(state_); }
+void DesktopProgram::refresh() {
+  binder_.show(state_);
+  mapCanvas_->repaint();
+}
+
+// The canvas's pointer and keys run their reactions as the buttons do; its
+// size is the state's while no conversion thread writes the state.
+void DesktopProgram::connectMapCanvas() {
+  MapCanvasWindow& canvas = *mapCanvas_;
+  canvas.stateReadable = [this] { return !converting(); };
+  canvas.wheelTurned = [this](double steps, PixelPoint pointer) {
+    if (!busy()) react([&] { turnMapWheel(app_, steps, pointer); });
+  };
+  canvas.dragged = [this](double dx, double dy) {
+    if (!busy()) react([&] { dragMap(app_, dx, dy); });
+  };
+  canvas.arrowPressed = [this](MapArrow arrow) {
+    if (!busy()) react([&] { moveMap(app_, arrow); });
+  };
+  canvas.zoomKeyPressed = [this](bool nearer) { clicked(nearer ? state_.Map.Mas : state_.Map.Menos); };
+  canvas.resized = [this](CanvasSize size) {
+    if (!converting()) resizeMap(app_, size);
+  };
+  resizeMap(app_, canvas.size());
+}
+
+void DesktopProgram::layOutMap() {
+  RECT client;
+  GetClientRect(map_, &client);
+  // The template's margins and rows, dialog units.
+  RECT units{kMapMargin, kMapCanvasTop, kMapCloseWidth, kMapStatusHeight};
+  MapDialogRect(map_, &units);
+  const int margin = units.left;
+  const int width = std::max(1L, client.right - 2 * margin);
+  const auto move = [&](int id, int x, int y, int w, int h) {
+    SetWindowPos(GetDlgItem(map_, id), nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  RECT close;
+  GetWindowRect(GetDlgItem(map_, IDC_Mapa_Cerrar), &close);
+  MapWindowPoints(nullptr, map_, reinterpret_cast<POINT*>(&close), 2);
+  move(IDC_Mapa_Cerrar, client.right - margin - units.right, close.top, units.right, close.bottom - close.top);
+  RECT source;
+  GetWindowRect(GetDlgItem(map_, IDC_Mapa_Fuente), &source);
+  MapWindowPoints(nullptr, map_, reinterpret_cast<POINT*>(&source), 2);
+  move(IDC_Mapa_Fuente, margin, source.top, width, source.bottom - source.top);
+  const int statusTop = client.bottom - units.bottom;
+  move(IDC_Mapa_Lienzo, margin, units.top, width, std::max(1L, statusTop - units.top - margin / 2));
+  const int line = units.bottom / 3;
+  move(IDC_Mapa_Estado, margin, statusTop, width, line);
+  move(IDC_Mapa_Aviso, margin, statusTop + line, width, units.bottom - line);
+  RedrawWindow(map_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
 
 HWND DesktopProgram::window(std::string_view name) const {
   const ControlBinder::Binding* binding = binder_.find(name);
@@ -161,7 +235,7 @@ HWND DesktopProgram::window(std::string_view name) const {
 }
 
 bool DesktopProgram::dispatchDialogMessage(MSG& message) {
-  const HWND dialogs[] = {main_, progress_, preview_, about_};
+  const HWND dialogs[] = {main_, progress_, preview_, about_, map_};
   if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
     for (HWND dialog : dialogs)
       if (message.hwnd == dialog || IsChild(dialog, message.hwnd)) {
@@ -187,7 +261,27 @@ INT_PTR CALLBACK DesktopProgram::dialogProcedure(HWND dialog, UINT message, WPAR
   return program != nullptr ? program->handle(dialog, message, wParam, lParam) : FALSE;
 }
 
-INT_PTR DesktopProgram::handle(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+INT_PTR DesktopProgram::handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (dialog == map_ && mapCanvas_ != nullptr) {
+    switch (message) {
+      case WM_SIZE:
+        layOutMap();
+        return TRUE;
+      case WM_GETMINMAXINFO: {
+        RECT least{0, 0, kMapLeastWidth, kMapLeastHeight};
+        MapDialogRect(map_, &least);
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        limits->ptMinTrackSize = {least.right, least.bottom};
+        return TRUE;
+      }
+      case WM_MOUSEWHEEL:
+        // Over the map's window, whichever of its controls has the focus.
+        mapCanvas_->wheel(GET_WHEEL_DELTA_WPARAM(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return TRUE;
+      default:
+        break;
+    }
+  }
   switch (message) {
     case WM_COMMAND:
       command(dialog, LOWORD(wParam), HIWORD(wParam));
@@ -281,6 +375,8 @@ void DesktopProgram::closeRequested(HWND dialog) {
     clicked(state_.Preview.Salida);
   } else if (dialog == about_) {
     clicked(state_.About.Command1);
+  } else if (dialog == map_) {
+    clicked(state_.Map.Cerrar);
   }
 }
 

@@ -5,11 +5,13 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <thread>
 
 #include "app/app.hpp"
 #include "win32/control_binder.hpp"
+#include "win32/map_canvas.hpp"
 #include "win32/win32_toolkit.hpp"
 
 namespace brelosta {
@@ -78,6 +80,10 @@ class DesktopProgram {
   bool busy() const { return converting() || reacting_; }
   void runInBackground(std::function<void()> job);
   void conversionEnded();
+  void connectMapCanvas();
+  // Lays the map window's controls out for its size: the canvas takes what
+  // the commands and status lines leave.
+  void layOutMap();
 
   MainWindowState state_;
   Win32Toolkit toolkit_;
@@ -87,6 +93,8 @@ class DesktopProgram {
   HWND progress_ = nullptr;
   HWND preview_ = nullptr;
   HWND about_ = nullptr;
+  HWND map_ = nullptr;
+  std::unique_ptr<MapCanvasWindow> mapCanvas_;
   MainWindowState progressCopy_;
   std::thread worker_;
   std::atomic<bool> workerDone_{false};

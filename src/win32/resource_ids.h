@@ -163,6 +163,9 @@
 #define IDC_Continuar 1156
 #define IDC_Edicion 1157
 #define IDC_Pegar 1158
+// The map: its menu entry and button.
+#define IDC_Mapa 1190
+#define IDC_Ver_Mapa 1191
 
 #define IDC_Progreso_Progreso 1300
 #define IDC_Progreso_ProgressBar1 1301
@@ -201,6 +204,17 @@
 #define IDC_About_Elaborado 1502
 #define IDC_About_Command1 1503
 #define IDC_About_Carpeta 1504
+#define IDC_Mapa_Ventana 1600
+#define IDC_Mapa_Fuente 1601
+#define IDC_Mapa_Mas 1602
+#define IDC_Mapa_Menos 1603
+#define IDC_Mapa_Ajustar 1604
+#define IDC_Mapa_Venezuela 1605
+#define IDC_Mapa_Abrir_KML 1606
+#define IDC_Mapa_Cerrar 1607
+#define IDC_Mapa_Lienzo 1608
+#define IDC_Mapa_Estado 1609
+#define IDC_Mapa_Aviso 1610
 
 // Resources.
 #define IDI_BRELOSTA 1
@@ -209,6 +223,7 @@
 #define IDD_PREVIEW 102
 #define IDD_ABOUT 103
 #define IDR_MENU 104
+#define IDD_MAPA 105
 // Preview column headings and other texts that no state control holds.
 #define IDC_STATIC -1
 #define IDC_About_Picture 1550

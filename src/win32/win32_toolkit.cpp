@@ -1,10 +1,10 @@
 #include "win32/win32_toolkit.hpp"
 
 #include <commdlg.h>
-#include <shellapi.h>
 
 #include <vector>
 
+#include "app/platform/system_viewer.hpp"
 #include "win32/wide_text.hpp"
 
 namespace brelosta {
@@ -199,11 +199,10 @@ std::optional<std::string> Win32Toolkit::clipboardText() {
 bool Win32Toolkit::startHelpViewer(const std::filesystem::path& guide) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(guide, error)) return false;
-  const HINSTANCE started = ShellExecuteW(dialogOwner ? dialogOwner() : nullptr, L"open",
-                                          guide.wstring().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-  // ShellExecuteW reports success as a value above 32.
-  return reinterpret_cast<INT_PTR>(started) > 32;
+  return openWithSystemViewer(guide);
 }
+
+bool Win32Toolkit::openWithViewer(const std::filesystem::path& file) { return openWithSystemViewer(file); }
 
 void Win32Toolkit::leaveEventLoop() { PostQuitMessage(0); }
 

@@ -171,7 +171,8 @@ bool WindowTest::shown(std::string_view name) { return IsWindowVisible(window(na
 
 std::vector<SeenBox> WindowTest::answerBoxes(const std::function<void()>& action, const std::string& answer) {
   BoxSearch search;
-  for (const char* own : {"Main", "Progreso", "Preview", "About"}) search.own.push_back(program->window(own));
+  for (const char* own : {"Main", "Progreso", "Preview", "About", "Mapa.Ventana"})
+    search.own.push_back(program->window(own));
   const DWORD thread = GetWindowThreadProcessId(program->window("Main"), nullptr);
   std::mutex guard;
   std::vector<SeenBox> seen;

@@ -248,7 +248,7 @@ TEST_F(FileRunTest, ConvertsOnTheWorkerThreadAndWritesWhatTheScriptDriverWrites)
       "select Formato_R Id LAT LON H\nclick Command1\n");
   std::ostringstream out;
   std::ostringstream err;
-  ASSERT_EQ(runScript(script, out, err, ScriptOptions{folder.path(), NumberFormat::point()}), 0) << err.str();
+  ASSERT_EQ(runScript(script, out, err, ScriptOptions{folder.path(), NumberFormat::point(), kShippedData}), 0) << err.str();
   const std::string written = readFile(folder.path() / "puntos-geo.txt");
   EXPECT_EQ(written, readFile(folder.path() / "puntos-script.txt"));
   EXPECT_NE(written.find("P3"), std::string::npos);
