@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/map_window.hpp"
 #include "child_process.hpp"
 #include "cli/script_driver.hpp"
 #include "core/path_text.hpp"
@@ -265,6 +266,21 @@ TEST_F(ExchangeReadersTest, KmlIsWellFormedAndItsPlacemarksLieOnWgs84) {
   expectNear(dumpedPoints(*dump), *expected, kDegreeTolerance, false);
   EXPECT_EQ(dumpedField(*dump, "Name"), ids_);
   EXPECT_EQ(dumpedField(*dump, "altitudeMode"), std::vector<std::string>(kSamplePoints, "absolute"));
+}
+
+// The map's "Abrir en Google Earth" file: its points where the map draws
+// them, named by their Ids, escaped for XML.
+TEST_F(ExchangeReadersTest, MapKmlHoldsTheMapsPoints) {
+  const std::vector<MapPoint> points{{10.5, -66.9, "P1 <base>", false}, {8.25, -63.125, "Señal & torre", true}};
+  std::string problem;
+  ASSERT_TRUE(writeMapKml(folder() / "mapa.kml", points, problem)) << problem;
+  const auto wellFormed = readers_.run("/usr/bin/xmllint", {"--noout", path("mapa.kml")});
+  const auto dump = ogrinfo({"-al", path("mapa.kml")});
+  REQUIRE_READER(wellFormed && dump);
+  EXPECT_EQ(*wellFormed, "");
+  EXPECT_NE(dump->find("Feature Count: 2"), std::string::npos) << *dump;
+  expectNear(dumpedPoints(*dump), {{-66.9, 10.5, 0}, {-63.125, 8.25, 0}}, kDegreeTolerance, false);
+  EXPECT_EQ(dumpedField(*dump, "Name"), (std::vector<std::string>{"P1 <base>", "Señal & torre"}));
 }
 
 TEST_F(ExchangeReadersTest, DxfPassesTheAuditAndHoldsThePointsInMetres) {

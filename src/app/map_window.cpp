@@ -7,6 +7,10 @@
 #include "app/map_points.hpp"
 #include "app/messages.hpp"
 #include "core/path_text.hpp"
+#include "core/picture_format.hpp"
+#include "core/text_file.hpp"
+#include "formats/epsg_systems.hpp"
+#include "formats/kml_file.hpp"
 #include "formats/map_outline.hpp"
 
 namespace brelosta {
@@ -21,6 +25,8 @@ constexpr double kFitMargin = 24.0;
 // country around them.
 constexpr double kClosestFit = 2000.0;
 constexpr std::string_view kKmlFileName = "brelosta-mapa.kml";
+// The points' degrees in the KML description, to 0.1 mm.
+constexpr Picture kDecimalDegrees = parsePicture("0.000000000");
 
 std::string counted(std::size_t n, std::string_view one, std::string_view many) {
   return std::to_string(n) + " " + std::string(n == 1 ? one : many);
@@ -190,12 +196,40 @@ void openMapInGoogleEarth(App& app) {
                 "Ningún programa del sistema abre " + utf8FromPath(file) + " (¿está instalado Google Earth?)");
 }
 
-// TODO(KML export): the writer of the KML output format writes the points
-// here, each with its Id; until it is in the program, nothing is written.
-bool writeMapKml(const std::filesystem::path& /*file*/, const std::vector<MapPoint>& /*points*/,
-                 std::string& problem) {
-  problem = "Exportación KML no disponible";
-  return false;
+// The map's points as the KML output format writes a geographic target on
+// WGS84: each a Placemark named by its Id, on the ground.
+bool writeMapKml(const std::filesystem::path& file, const std::vector<MapPoint>& points, std::string& problem) {
+  problem = "No se pudo escribir el archivo KML\nNo se puede escribir el archivo " + utf8FromPath(file);
+  const RecordFamily family = RecordFamily::GeographicDecimal;
+  const auto plan = recordPlan("Id LAT LON", family);
+  if (!plan) return false;
+  AtomicFileWriter writer(file);
+  OutputSink sink([&](std::string_view bytes) { writer.write(bytes); }, OutputEncoding::Utf8);
+  KmlWriter kml(*plan, family, utf8FromPath(file.filename()), false);
+  TargetSystem system{"Geográficas, WGS84", std::nullopt};
+  if (const auto epsg = epsgSystem(kReferenceDatum, std::nullopt)) system.epsg = epsg->code;
+  kml.head(sink);
+  std::array<Field, kMaxSlots> values{};
+  std::string latitude;
+  std::string longitude;
+  std::size_t number = 0;
+  for (const MapPoint& p : points) {
+    latitude = formatPicture(p.latitude, kDecimalDegrees, NumberFormat::point());
+    longitude = formatPicture(p.longitude, kDecimalDegrees, NumberFormat::point());
+    values[0] = Field{Field::Type::Text, latitude, p.latitude};
+    values[1] = Field{Field::Type::Text, longitude, p.longitude};
+    OutputPoint point;
+    point.number = ++number;
+    point.id = p.id;
+    point.values = &values;
+    point.converted = true;
+    point.wgs84 = GeodeticPosition{p.latitude, p.longitude, 0.0};
+    point.system = &system;
+    kml.point(sink, point);
+  }
+  kml.end(sink);
+  sink.finish();
+  return writer.commit();
 }
 
 }  // namespace brelosta
