@@ -13,6 +13,7 @@
 set -euo pipefail
 shopt -s nullglob
 cd "$(dirname "$0")/.."
+source scripts/compare-lib.sh
 old="$(realpath "$1")/src/cli/brelosta-cli"
 new="$(realpath "${2:-build}")/src/cli/brelosta-cli"
 [ -x "$old" ] && [ -x "$new" ] || { echo "uso: $0 CARPETA_DE_COMPILACION_ANTERIOR [NUEVA]" >&2; exit 2; }
@@ -22,11 +23,6 @@ work="$(mktemp -d "${TMPDIR:-/tmp}/brelosta-builds-XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 inputs="$work/inputs"
 
-fresh_folder() {
-  rm -rf "$1"
-  mkdir -p "$1"
-  cp data/datum.txt data/elipsoide.txt "$1"
-}
 
 runs=0
 differences=0
@@ -145,18 +141,7 @@ convert_setup() { cp "$config" "$1/config.cfg" && cp "$input" "$1/"; }
 # --- Scenarios ------------------------------------------------------------------
 # A scenario's script and input files with the decimal mark of the run; the
 # working folder is the current one.
-scenario_setup() {
-  local folder="$1" name
-  sed -e "s/{\.}/$mark/g" -e "s/{q}/$quote/g" -e 's/{dir}/./g' <"$scenario" | tr -d '\r' >"$folder/scenario.script"
-  while read -r name; do rm -f "$folder/$name"; done < <(sed -n 's/^#! remove \([^ ]*\).*/\1/p' "$scenario")
-  while read -r name; do cp "tests/data/$name" "$folder/$name"; done < <(sed -n 's/^#! copy \([^ ]*\).*/\1/p' "$scenario")
-  awk -v folder="$folder" '
-    /^#! / { file = ""; if ($2 == "file") { file = folder "/" $3; printf "" > file; print file } next }
-    /^#\|/ { if (file != "") { line = substr($0, 4); printf "%s\r\n", line >> file } }
-  ' "$folder/scenario.script" | while read -r file; do
-    iconv -f UTF-8 -t CP1252 "$file" >"$file.1252" && mv "$file.1252" "$file"
-  done
-}
+scenario_setup() { scenario_into "$scenario" "$mark" "$quote" "$1" "$1/scenario.script"; }
 
 make_inputs
 for format in point comma; do

@@ -8,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
+source scripts/compare-lib.sh
 brelosta_wine
 root="$PWD"
 linux="$root/build/src/cli/brelosta-cli"
@@ -19,12 +20,6 @@ unset BRELOSTA_NUMBER_FORMAT
 work="$(mktemp -d "${TMPDIR:-/tmp}/brelosta-compare-XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 
-# A working folder with the shipped catalogues.
-fresh_folder() {
-  rm -rf "$1"
-  mkdir -p "$1"
-  cp data/datum.txt data/elipsoide.txt "$1"
-}
 
 # run_both NAME COMMAND-ARGUMENTS...: runs both builds in $work/linux and
 # $work/windows (prepared by the caller) and compares what they leave.
@@ -60,24 +55,10 @@ run_both() {
 }
 
 # The script of a scenario and its input files, with the decimal mark of the
-# run; the working folder is the current one ("{dir}" becomes ".").
-substitute() { # MARK QUOTE
-  sed -e "s/{\.}/$1/g" -e "s/{q}/$2/g" -e 's/{dir}/./g'
-}
-
+# run; the working folder is the current one.
 prepare_scenario() { # SCENARIO MARK QUOTE FOLDER
-  local scenario="$1" mark="$2" quote="$3" folder="$4" name
-  fresh_folder "$folder"
-  substitute "$mark" "$quote" <"$scenario" | tr -d '\r' >"$folder.script"
-  while read -r name; do rm -f "$folder/$name"; done < <(sed -n 's/^#! remove \([^ ]*\).*/\1/p' "$scenario")
-  while read -r name; do cp "tests/data/$name" "$folder/$name"; done < <(sed -n 's/^#! copy \([^ ]*\).*/\1/p' "$scenario")
-  # "#! file NAME" and the "#| LINE" lines after it: Windows-1252, CR LF.
-  awk -v folder="$folder" '
-    /^#! / { file = ""; if ($2 == "file") { file = folder "/" $3; printf "" > file; print file } next }
-    /^#\|/ { if (file != "") { line = substr($0, 4); printf "%s\r\n", line >> file } }
-  ' "$folder.script" | while read -r file; do
-    iconv -f UTF-8 -t CP1252 "$file" >"$file.1252" && mv "$file.1252" "$file"
-  done
+  fresh_folder "$4"
+  scenario_into "$1" "$2" "$3" "$4" "$4.script"
 }
 
 for format in point comma; do
