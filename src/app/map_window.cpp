@@ -58,7 +58,10 @@ std::string readOutline(MainWindowState& state) {
   MapWindowState& map = state.Map;
   if (map.outlineRead) return {};
   std::filesystem::path path = pathFromUtf8(state.mapOutline);
-  if (path.is_relative()) path = pathFromUtf8(state.workingFolder) / path;
+  // Only a name without a root is the working folder's: on Windows a path
+  // rooted on the current drive ("/data/...") is not absolute, yet is no
+  // working folder's file either.
+  if (!path.has_root_directory()) path = pathFromUtf8(state.workingFolder) / path;
   auto read = readMapOutline(path);
   if (auto* problem = std::get_if<std::string>(&read)) return *problem;
   map.outline = std::move(std::get<MapOutline>(read));
