@@ -21,6 +21,9 @@ work="$(mktemp -d "${TMPDIR:-/tmp}/brelosta-compare-XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 
 
+mkdir -p "$work/linux" "$work/windows"
+declare -A side_folder=([linux]="$work/linux" [windows]="$(winepath -w "$work/windows" 2>/dev/null)")
+
 # run_both NAME COMMAND-ARGUMENTS...: runs both builds in $work/linux and
 # $work/windows (prepared by the caller) and compares what they leave.
 runs=0
@@ -37,6 +40,9 @@ run_both() {
       (cd "$work/$side" && wine "$windows" "$@" >"$work/$side.out" 2>"$work/$side.err") || status=$?
     fi
     echo "$status" >"$work/$side.status"
+    # A message that names a file by its full path names the side's own
+    # folder, and the system's separator after it: the same for both.
+    DIR="${side_folder[$side]}" perl -pi -e 's/\Q$ENV{DIR}\E[\\\/]?/{dir}\//g' "$work/$side.out" "$work/$side.err"
   done
   runs=$((runs + 1))
   [ "$(cat "$work/linux.status")" = 0 ] && succeeded=$((succeeded + 1))
