@@ -11,10 +11,12 @@
 #include "app/messages.hpp"
 #include "app/point_conversion.hpp"
 #include "app/reaction_errors.hpp"
+#include "app/record_batch.hpp"
 #include "app/report_data.hpp"
 #include "app/typed_numbers.hpp"
 #include "core/path_text.hpp"
 #include "core/text_file.hpp"
+#include "core/work_behind.hpp"
 #include "formats/data_file.hpp"
 #include "formats/first_record.hpp"
 #include "formats/point_file.hpp"
@@ -124,8 +126,9 @@ class TableRows {
 // converted, and the input rows then go straight into the file, except
 // with a UTM target, whose header waits for the end; rows that wait, and
 // the output rows, which follow every input row, wait in scratch files.
-// An exchange format (a "Formato de salida" other than the first) goes to
-// its own writer instead.
+// The lines and rows are made on a thread of their own, a batch of records
+// behind the conversion. An exchange format (a "Formato de salida" other
+// than the first) goes to its own writer instead, on the run's thread.
 class RunOutput {
  public:
   RunOutput(App& app, ConversionRun& run, const RunFiles& files)
@@ -147,15 +150,24 @@ class RunOutput {
     const bool utf8 = outputFormat_ != OutputFormat::Text && outputFormat_ != OutputFormat::Dxf;
     lines_.emplace([this](std::string_view bytes) { writer_->write(bytes); },
                    utf8 ? OutputEncoding::Utf8 : OutputEncoding::Windows1252);
-    if (outputFormat_ != OutputFormat::Text)
+    if (outputFormat_ != OutputFormat::Text) {
       exchange_.emplace(app, run, outputFormat_, path_, *lines_,
                         [this](std::size_t offset, std::string_view bytes) { writer_->overwrite(offset, bytes); });
-    if (!report_) return;
-    const ReportData data = headerData();
-    sourceTable_ = reportTable(data.source);
-    targetTable_ = reportTable(data.target);
-    if (sourceTable_ != ReportTable::None) inputRows_.emplace(path_, sourceTable_, format_);
-    if (targetTable_ != ReportTable::None) outputRows_.emplace(path_, targetTable_, format_);
+      return;
+    }
+    // What the lines are made of: a data line, the results in the target
+    // layout's slots (the input slots of a skipped record); a report's
+    // rows, the slots and results its tables show.
+    if (report_) {
+      const ReportData data = headerData();
+      sourceTable_ = reportTable(data.source);
+      targetTable_ = reportTable(data.target);
+      if (sourceTable_ != ReportTable::None) inputRows_.emplace(path_, sourceTable_, format_);
+      if (targetTable_ != ReportTable::None) outputRows_.emplace(path_, targetTable_, format_);
+    }
+    const int slotsKept = sourceTable_ != ReportTable::None ? slotCount(run.setup().sourceFamily) : 0;
+    const int resultsKept = !report_ || targetTable_ != ReportTable::None ? slotCount(run.setup().targetFamily) : 0;
+    behind_.emplace([this](RecordBatch& batch) { writeBatch(batch); }, RecordBatch(slotsKept, resultsKept));
   }
 
   // A record the screening passed over: its input slots stand as output.
@@ -163,7 +175,7 @@ class RunOutput {
     if (exchange_)
       exchange_->skipped(number, id, slots);
     else
-      write(number, id, slots, &slots);
+      queue(number, id, slots, &slots);
   }
 
   // `slots` are the record's input slots, `texts` its results.
@@ -173,26 +185,30 @@ class RunOutput {
       exchange_->converted(number, id, texts);
       return;
     }
-    if (report_ && !headWritten_ && !headerWaitsForTheEnd_) writeHead();
+    if (report_ && !headQueued_ && !headerWaitsForTheEnd_) {
+      behind_->filling().addHead(headerData());
+      headQueued_ = true;
+    }
     for (int k = 0; k < slotCount(run_.setup().targetFamily); ++k)
       results_[static_cast<std::size_t>(k)] = Field{Field::Type::Text, texts.entries[static_cast<std::size_t>(k)], 0.0};
-    write(number, id, slots, &results_);
+    queue(number, id, slots, &results_);
   }
 
   // A record that failed in a run that goes on: no line in the data file
   // nor in an exchange format; in the report its input row, and an output
   // row that says so.
   void failed(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots) {
-    if (!exchange_) write(number, id, slots, nullptr);
+    if (!exchange_) queue(number, id, slots, nullptr);
   }
 
   // Writes what waits and puts the file in place of the target. `input` is
   // the input file, read through.
   void finish(PointFile& input) {
+    if (behind_) behind_->finish();
     if (!writer_->ok()) throw DataError{outputProblem(pathText())};
     if (exchange_) reportPart([&] { exchange_->end(); });
     if (report_) {
-      if (!headWritten_) writeHead();
+      if (!headWritten_) writeHead(headerData());
       reportPart([&] {
         writeReportMiddle(headerData(), *lines_);
         if (targetTable_ != ReportTable::None) outputRows_->copyTo(*lines_);
@@ -206,6 +222,20 @@ class RunOutput {
   }
 
  private:
+  // `results` is nothing for a record that failed.
+  void queue(std::size_t number, std::string_view id, const RecordSlots& slots, const RecordSlots* results) {
+    RecordBatch& batch = behind_->filling();
+    batch.add(number, id, slots, results);
+    if (batch.full()) behind_->handOn();
+  }
+
+  // On the thread behind the run.
+  void writeBatch(const RecordBatch& batch) {
+    batch.forEach([this](const ReportData& head) { writeHead(head); },
+                  [this](std::size_t number, std::string_view id, const RecordSlots& slots,
+                         const RecordSlots* results) { write(number, id, slots, results); });
+  }
+
   // `results` is nothing for a record that failed.
   void write(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& slots,
              const std::array<Field, kMaxSlots>* results) {
@@ -243,11 +273,11 @@ class RunOutput {
     return data;
   }
 
-  // The report's header from the panels as they are now, and the input
-  // rows that waited for it.
-  void writeHead() {
+  // The report's header, from the panels as they were when it was due,
+  // and the input rows that waited for it.
+  void writeHead(const ReportData& head) {
     reportPart([&] {
-      writeReportHead(headerData(), format_, *lines_);
+      writeReportHead(head, format_, *lines_);
       if (sourceTable_ != ReportTable::None) inputRows_->copyTo(*lines_);
     });
     headWritten_ = true;
@@ -276,7 +306,8 @@ class RunOutput {
   OutputFormat outputFormat_;
   bool report_;
   bool headerWaitsForTheEnd_;
-  bool headWritten_ = false;
+  bool headQueued_ = false;   // the header's place is taken, on the run's thread
+  bool headWritten_ = false;  // by the thread that writes the lines
   std::optional<RecordPlan> targetPlan_;
   std::optional<AtomicFileWriter> writer_;
   std::optional<OutputSink> lines_;
@@ -286,6 +317,8 @@ class RunOutput {
   std::optional<TableRows> inputRows_;
   std::optional<TableRows> outputRows_;
   std::array<Field, kMaxSlots> results_{};  // the converted record's texts, in the target's slots
+  // Last, so that its thread has stopped before what it writes goes.
+  std::optional<WorkBehind<RecordBatch>> behind_;
 };
 
 // The records of the source panel's file, each through the same conversion

@@ -5,7 +5,7 @@ namespace {
 
 // Large enough that the hand-over costs nothing beside the writing, small
 // enough that two chunks keep the run's memory small.
-constexpr std::size_t kChunkSize = std::size_t{1} << 20;
+constexpr std::size_t kChunkSize = std::size_t{512} << 10;
 
 }  // namespace
 

@@ -9,7 +9,7 @@
 namespace brelosta {
 namespace {
 
-constexpr std::size_t kChunkSize = std::size_t{1} << 20;
+constexpr std::size_t kChunkSize = std::size_t{256} << 10;
 
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 
