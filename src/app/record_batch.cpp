@@ -6,8 +6,8 @@ namespace {
 // A batch's size: enough records that handing it on costs little beside
 // writing them, few enough that two batches keep a run's memory small. A
 // line may hold a mebibyte, so the texts' bytes bound it too.
-constexpr std::size_t kBatchRecords = 256;
-constexpr std::size_t kBatchBytes = std::size_t{64} << 10;
+constexpr std::size_t kBatchRecords = 1024;
+constexpr std::size_t kBatchBytes = std::size_t{256} << 10;
 
 }  // namespace
 
