@@ -38,6 +38,7 @@ run_both() {
     status=0
     (cd "$work/$side" && "${!side}" "$@" >"$work/$side.out" 2>"$work/$side.err") || status=$?
     echo "$status" >"$work/$side.status"
+    folder_as_dir "$work/$side" "$work/$side.out" "$work/$side.err"
   done
   runs=$((runs + 1))
   if [ "$(cat "$work/new.status")" = 0 ] && ! grep -q "interrumpida" "$work/new.out"; then

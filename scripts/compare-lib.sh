@@ -26,3 +26,12 @@ scenario_into() {
     iconv -f UTF-8 -t CP1252 "$file" >"$file.1252" && mv "$file.1252" "$file"
   done
 }
+
+# folder_as_dir FOLDER FILE...: a message that names a file by its full path
+# names the run's own folder; written as {dir}/ whatever the system's
+# separator after it, two runs in two folders print the same.
+folder_as_dir() {
+  local folder="$1"
+  shift
+  DIR="$folder" perl -pi -e 's/\Q$ENV{DIR}\E[\\\/]?/{dir}\//g' "$@"
+}

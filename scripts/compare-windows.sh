@@ -40,9 +40,7 @@ run_side() {
     (cd "$work/$side" && wine "$windows" "$@" >"$work/$side.out" 2>"$work/$side.err") || status=$?
   fi
   echo "$status" >"$work/$side.status"
-  # A message that names a file by its full path names the side's own
-  # folder, and the system's separator after it: the same for both.
-  DIR="${side_folder[$side]}" perl -pi -e 's/\Q$ENV{DIR}\E[\\\/]?/{dir}\//g' "$work/$side.out" "$work/$side.err"
+  folder_as_dir "${side_folder[$side]}" "$work/$side.out" "$work/$side.err"
 }
 
 # printed_differs: the parts of what the two runs printed that differ.
