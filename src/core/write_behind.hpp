@@ -1,11 +1,11 @@
 #pragma once
 
-#include <condition_variable>
+#include <atomic>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <string_view>
-#include <thread>
+
+#include "core/work_behind.hpp"
 
 namespace brelosta {
 
@@ -20,33 +20,25 @@ class WriteBehind {
  public:
   // `write` hands bytes to the file and says whether it took them all.
   explicit WriteBehind(std::function<bool(std::string_view)> write) : write_(std::move(write)) {}
-  WriteBehind(const WriteBehind&) = delete;
-  WriteBehind& operator=(const WriteBehind&) = delete;
-  ~WriteBehind() { stop(); }
 
   // Waits for the chunk being written and ends the thread; what was not
   // handed on is dropped. The file may be closed after it.
-  void stop();
+  void stop() { behind_.stop(); }
 
   void write(std::string_view bytes);
   // Writes what is left and waits for it: true when every write succeeded.
   bool finish();
   // Whether a write has failed so far.
-  bool failed() const;
+  bool failed() const { return failed_; }
 
  private:
-  void handOn();
-  void run();
-
   std::function<bool(std::string_view)> write_;
-  std::string filling_;
-  mutable std::mutex mutex_;
-  std::condition_variable changed_;
-  std::string handed_;  // being written by the thread, under mutex_
-  bool busy_ = false;
-  bool stopping_ = false;
-  bool failed_ = false;
-  std::thread thread_;
+  // After a failure nothing more is written.
+  std::atomic<bool> failed_ = false;
+  // Last, so that its thread has stopped before the rest goes.
+  WorkBehind<std::string> behind_{[this](const std::string& chunk) {
+    if (!failed_ && !chunk.empty() && !write_(chunk)) failed_ = true;
+  }};
 };
 
 }  // namespace brelosta
