@@ -390,6 +390,12 @@ void ControlBinder::showMenuEntry(const Binding& binding, const Control& control
       copy.info.cbSize = sizeof copy.info;
       copy.info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
       GetMenuItemInfoW(parent, static_cast<UINT>(position), TRUE, &copy.info);
+      MENUITEMINFOW next{};
+      next.cbSize = sizeof next;
+      next.fMask = MIIM_ID;
+      copy.nextId = GetMenuItemInfoW(parent, static_cast<UINT>(position + 1), TRUE, &next) != FALSE
+                        ? static_cast<int>(next.wID)
+                        : -1;
       RemoveMenu(parent, static_cast<UINT>(position), MF_BYPOSITION);
       present = false;
     }
@@ -397,17 +403,32 @@ void ControlBinder::showMenuEntry(const Binding& binding, const Control& control
   }
   if (!present) {
     MenuEntryCopy& copy = removedEntries_[binding.id];
-    // Back after the entries that come before it and are present.
+    // Back before the entry that followed it, when that one is there;
+    // otherwise after the entries bound before it that are present.
     UINT at = 0;
-    for (const Binding& before : bindings_) {
-      if (&before == &binding) break;
-      HMENU beforeParent = nullptr;
-      int beforePosition = 0;
-      if (before.control->kind == ControlKind::MenuEntry && menuEntryPresent_[before.id] &&
-          findMenuEntry(menu, before.id, beforeParent, beforePosition) && beforeParent == copy.parent)
-        at = static_cast<UINT>(beforePosition) + 1;
+    HMENU nextParent = nullptr;
+    int nextPosition = 0;
+    if (copy.nextId >= 0 && findMenuEntry(menu, copy.nextId, nextParent, nextPosition) && nextParent == copy.parent) {
+      at = static_cast<UINT>(nextPosition);
+    } else {
+      for (const Binding& before : bindings_) {
+        if (&before == &binding) break;
+        HMENU beforeParent = nullptr;
+        int beforePosition = 0;
+        if (before.control->kind == ControlKind::MenuEntry && menuEntryPresent_[before.id] &&
+            findMenuEntry(menu, before.id, beforeParent, beforePosition) && beforeParent == copy.parent)
+          at = static_cast<UINT>(beforePosition) + 1;
+      }
     }
-    InsertMenuItemW(copy.parent, at, TRUE, &copy.info);
+    // With its caption: an entry put back as a string without one is a
+    // separator to some systems (Wine), and a separator gets no caption.
+    MENUITEMINFOW entry = copy.info;
+    std::wstring caption = wideText(menuCaption(binding.name, control.text));
+    if ((entry.fType & MFT_SEPARATOR) == 0) {
+      entry.fMask |= MIIM_STRING;
+      entry.dwTypeData = caption.data();
+    }
+    InsertMenuItemW(copy.parent, at, TRUE, &entry);
     present = true;
     findMenuEntry(menu, binding.id, parent, position);
   }

@@ -66,6 +66,7 @@ class ControlBinder {
   struct MenuEntryCopy {
     HMENU parent = nullptr;
     MENUITEMINFOW info{};
+    int nextId = -1;  // the entry that followed it, -1 for none
   };
   // Whether each menu entry is in its menu, by entry number, and what is
   // needed to put back one taken out while hidden.

@@ -5,8 +5,11 @@
 // points (and PROJ's cs2cs +proj=utm +datum=WGS84 agrees).
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "cli/script_driver.hpp"
 #include "formats/point_file.hpp"
@@ -167,6 +170,18 @@ TEST_F(WindowTest, F1AsksForTheGuideAndSaysWhereItIsWhenNoViewerOpensIt) {
 
 int menuBarEntries(HWND window) { return GetMenuItemCount(GetMenu(window)); }
 
+// The captions of the menu bar's entries, in their order.
+std::vector<std::wstring> menuBarCaptions(HWND window) {
+  std::vector<std::wstring> captions;
+  for (int k = 0; k < menuBarEntries(window); ++k) {
+    std::array<wchar_t, 64> caption{};
+    GetMenuStringW(GetMenu(window), static_cast<UINT>(k), caption.data(), static_cast<int>(caption.size()),
+                   MF_BYPOSITION);
+    captions.emplace_back(caption.data());
+  }
+  return captions;
+}
+
 TEST_F(WindowTest, FileModeShowsTheFileRowsAndToolsAndPointModeTakesThemBack) {
   EXPECT_EQ(menuBarEntries(window("Main")), 3);  // Archivo, Edición, Ayuda
   EXPECT_FALSE(shown("Titulos"));
@@ -184,7 +199,9 @@ TEST_F(WindowTest, FileModeShowsTheFileRowsAndToolsAndPointModeTakesThemBack) {
   EXPECT_EQ(textOf("Title_Lat_L"), "       Archivo");
   EXPECT_TRUE(shown("Titulos"));
   EXPECT_TRUE(shown("Continuar"));
-  EXPECT_EQ(menuBarEntries(window("Main")), 4);  // Herramientas before Ayuda
+  // Herramientas comes back in its place, with its caption.
+  EXPECT_EQ(menuBarCaptions(window("Main")),
+            (std::vector<std::wstring>{L"&Archivo", L"&Edici\u00f3n", L"&Herramientas", L"Ay&uda"}));
   // The method frame moves up into the geoid frame's place.
   RECT fileModeMethods;
   GetWindowRect(window("Check1"), &fileModeMethods);
