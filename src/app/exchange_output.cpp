@@ -104,7 +104,7 @@ void ExchangeOutput::write(std::size_t number, std::string_view id, const std::a
   point.converted = converted;
   point.wgs84 = wgs84;
   point.system = converted ? &currentSystem() : &system_;
-  if (converted) noteProjection(epsg_);
+  if (converted) noteProjection();
   writer_->point(sink_, point);
 }
 
@@ -130,12 +130,12 @@ const TargetSystem& ExchangeOutput::currentSystem() {
   return system_;
 }
 
-void ExchangeOutput::noteProjection(const std::optional<EpsgSystem>& system) {
+void ExchangeOutput::noteProjection() {
   const auto code = [](const std::optional<EpsgSystem>& s) { return s ? s->code : 0; };
   if (!anyConverted_) {
-    projection_ = system;
+    projection_ = epsg_;
     anyConverted_ = true;
-  } else if (code(system) != code(projection_)) {
+  } else if (code(epsg_) != code(projection_)) {
     oneProjection_ = false;
   }
 }
@@ -149,15 +149,14 @@ void ExchangeOutput::end() {
   projectionWriter_->write(projection_->wkt);
   projectionWriter_->write("\r\n");
   if (!projectionWriter_->ok())
-    throw DataError{fileProblem(FileRole::Output, utf8FromPath(*prj), "no se puede escribir")};
+    throw DataError{cannotWriteProblem(utf8FromPath(*prj))};
 }
 
 void ExchangeOutput::placeProjectionFile() {
   if (!isCsv(format_)) return;
   if (projectionWriter_) {
     if (!projectionWriter_->commit())
-      throw DataError{
-          fileProblem(FileRole::Output, utf8FromPath(*projectionFile(target_)), "no se puede escribir")};
+      throw DataError{cannotWriteProblem(utf8FromPath(*projectionFile(target_)))};
     return;
   }
   if (const auto prj = projectionFile(target_)) {

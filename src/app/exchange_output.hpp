@@ -44,7 +44,9 @@ class ExchangeOutput {
   void write(std::size_t number, std::string_view id, const std::array<Field, kMaxSlots>& values, bool converted,
              std::optional<GeodeticPosition> wgs84);
   const TargetSystem& currentSystem();
-  void noteProjection(const std::optional<EpsgSystem>& system);
+  // Notes the system of the record just converted (epsg_): a .prj is
+  // written only when every record is in the same one.
+  void noteProjection();
 
   App& app_;
   ConversionRun& run_;

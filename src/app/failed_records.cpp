@@ -32,7 +32,7 @@ void FailedRecords::commit() {
 }
 
 void FailedRecords::cannotWrite() const {
-  throw DataError{fileProblem(FileRole::Output, utf8FromPath(path_), "no se puede escribir")};
+  throw DataError{cannotWriteProblem(utf8FromPath(path_))};
 }
 
 }  // namespace brelosta

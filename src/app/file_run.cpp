@@ -35,7 +35,6 @@ constexpr std::string_view kPastedName = "(puntos pegados)";
 // The second line of a failure of record 1 when that line is all words.
 constexpr std::string_view kTitlesHint =
     "la primera línea parece una línea de títulos: marque «Primera línea: títulos»";
-constexpr std::string_view kCannotWrite = "no se puede escribir";
 
 // Why the output file cannot be written.
 std::string outputProblem(const std::string& path) {
@@ -45,7 +44,7 @@ std::string outputProblem(const std::string& path) {
   if (fs::is_directory(file, error)) return fileProblem(FileRole::Output, path, "es una carpeta");
   if (!fs::is_directory(file.parent_path(), error))
     return fileProblem(FileRole::Output, path, std::string(kCannotWrite) + ": la carpeta no existe");
-  return fileProblem(FileRole::Output, path, kCannotWrite);
+  return cannotWriteProblem(path);
 }
 
 // What a file run reads and writes, and how its messages and report name
@@ -403,8 +402,7 @@ class FileRun {
           skipped = skippedByScreening(record.slots[0], format);
         } catch (const DataError&) {
           throw PointFailure{MessageIcon::Critical, std::string(kDataErrorText),
-                             recordPlace(files_.source, number) + ", campo " +
-                                 fileFieldName(setup_.sourceFamily, 0) + ": " +
+                             fieldPlace(files_.source, number, setup_.sourceFamily, 0) + ": " +
                                  quotedText(record.slots[0].text)};
         }
         if (skipped) {
@@ -452,12 +450,10 @@ class FileRun {
       const NumberDoubt doubt = separatedNumberDoubt(field.text);
       if (doubt == NumberDoubt::None) continue;
       throw PointFailure{MessageIcon::Critical, std::string(kDataErrorText),
-                         recordPlace(files_.source, number) + ", campo " +
-                             fileFieldName(setup_.sourceFamily, static_cast<std::size_t>(k)) + ": " +
-                             doubtfulFieldText(field.text, doubt)};
+                         fieldPlace(files_.source, number, setup_.sourceFamily, static_cast<std::size_t>(k)) +
+                             ": " + doubtfulFieldText(field.text, doubt)};
     }
   }
-
 
   const PointEntry* shownEntry() const { return run_.recordNumber == 0 ? nullptr : &entry_; }
 

@@ -133,8 +133,7 @@ void readRecords(PointFile& file, ConversionRun& run, Placer& placer, QuietToolk
       if (skippedByScreening(record.slots[0], setup.format)) continue;
     } catch (const DataError&) {
       // A title line, as the run reads it.
-      Placer::unplaced(reading, messageText(kDataErrorText, recordPlace(source, number) + ", campo " +
-                                                                fileFieldName(setup.sourceFamily, 0) + ": " +
+      Placer::unplaced(reading, messageText(kDataErrorText, fieldPlace(source, number, setup.sourceFamily, 0) + ": " +
                                                                 quotedText(record.slots[0].text)));
       continue;
     }

@@ -66,6 +66,10 @@ std::string stoppedAt(std::string_view source, std::size_t record) {
 
 std::string fileFieldName(RecordFamily family, std::size_t slot) { return joined(slotName(family, slot, true)); }
 
+std::string fieldPlace(std::string_view source, std::size_t record, RecordFamily family, std::size_t slot) {
+  return recordPlace(source, record) + ", campo " + fileFieldName(family, slot);
+}
+
 std::string entryBoxName(RecordFamily family, std::size_t slot, Side side) {
   return joined(slotName(family, slot, false)) + ", " + std::string(sideName(side));
 }
@@ -95,6 +99,8 @@ std::string fileProblem(FileRole role, std::string_view path, std::string_view r
   text += reason;
   return text;
 }
+
+std::string cannotWriteProblem(std::string_view path) { return fileProblem(FileRole::Output, path, kCannotWrite); }
 
 std::string inputFileProblem(const std::string& path) {
   if (path.empty()) return "No se indicó el archivo de entrada";

@@ -31,6 +31,9 @@ std::string stoppedAt(std::string_view source, std::size_t record);
 // "LAT", "LON", "H"; degrees-minutes-seconds add the part, "LAT (minutos)".
 std::string fileFieldName(RecordFamily family, std::size_t slot);
 
+// "Registro 5, línea 5 del archivo puntos.txt, campo Norte".
+std::string fieldPlace(std::string_view source, std::size_t record, RecordFamily family, std::size_t slot);
+
 // An entry box as the window shows it, with its row and side:
 // "Latitud, panel izquierdo", "Longitud (segundos), panel derecho".
 std::string entryBoxName(RecordFamily family, std::size_t slot, Side side);
@@ -46,6 +49,11 @@ std::string quotedText(std::string_view text);
 // "El archivo de entrada /datos/puntos.txt no existe".
 enum class FileRole { Input, Output };
 std::string fileProblem(FileRole role, std::string_view path, std::string_view reason);
+
+// An output file the system would not take: "El archivo de salida
+// ... no se puede escribir", with `why` after it when there is one.
+inline constexpr std::string_view kCannotWrite = "no se puede escribir";
+std::string cannotWriteProblem(std::string_view path);
 
 // Why the input file `path` (as the panel's box names it) cannot be opened:
 // none named, a folder, missing, or unreadable.

@@ -182,8 +182,7 @@ std::string ConversionRun::place(const PointEntry& entry, std::size_t slot) cons
   const std::string_view text = entry[slot].text;
   if (recordNumber == 0)
     return entryBoxName(setup_.sourceFamily, slot, setup_.source.side) + ": " + quotedText(text);
-  const std::string field =
-      recordPlace(recordSource, recordNumber) + ", campo " + fileFieldName(setup_.sourceFamily, slot);
+  const std::string field = fieldPlace(recordSource, recordNumber, setup_.sourceFamily, slot);
   return isEmptyEntry(entry[slot]) ? field + " vacío" : field + ": " + quotedText(text);
 }
 
